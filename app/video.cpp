@@ -1,0 +1,166 @@
+#include "app/video.h"
+
+#include <array>
+#include <string>
+
+#include "app/input.h"
+#include "draw/pixels.h"
+#include "draw/surface.h"
+#include "log/logger.h"
+
+Uint32 VideoFlags = 0;
+TSetVideoMode SetVideoModeFunction = SDL_SetVideoMode;
+
+namespace {
+
+constexpr int BitsPerPixel = 32;
+
+struct TImageFile {
+    SDL_Surface** Image;
+    const char* Path;
+    bool Keyed; // magenta is transparent
+    int MinWidth, MinHeight; // the cells the program reads must lie inside
+};
+
+// In load order. The sizes are the least that every cell read from each
+// sheet needs, so a truncated or wrong file is refused at start-up.
+const std::array<TImageFile, 11> ImageFiles = {{
+    {&MouseImage, "data/images/mouse.bmp", true, 1, 1},
+    {&FontImage, "data/images/font.bmp", true, 904, 32},
+    {&ButtonImage, "data/images/button.bmp", true, 7, 14},
+    {&CheckImage, "data/images/check.bmp", true, 39, 26},
+    {&RadioImage, "data/images/radio.bmp", true, 39, 26},
+    {&WindowImage, "data/images/window.bmp", true, 35, 27},
+    {&EditImage, "data/images/edit.bmp", true, 8, 22},
+    {&SpinImage, "data/images/spin.bmp", true, 45, 22},
+    {&ProgressImage, "data/images/progress.bmp", true, 17, 17},
+    {&EmptyImage, "data/images/empty.bmp", false, 1, 1},
+    {&EmptyImage2, "data/images/empty.bmp", false, 1, 1},
+}};
+
+void Fail(const std::string& Message)
+{
+    if (Log) Log->Error(Message, "Initialize");
+}
+
+std::string SdlReason() { return SDL_GetError(); }
+
+void ReleaseImages()
+{
+    if (EmptyImage == EmptyImage2) EmptyImage = nullptr; // the fire may have made them one surface
+    for (const TImageFile& File : ImageFiles) {
+        SDL_FreeSurface(*File.Image);
+        *File.Image = nullptr;
+    }
+}
+
+bool LoadImages()
+{
+    for (const TImageFile& File : ImageFiles) {
+        SDL_Surface* Image = SDL_LoadBMP(File.Path);
+        if (Image == nullptr) {
+            Fail(std::string("Couldn't load ") + File.Path + " : " + SdlReason());
+            return false;
+        }
+        *File.Image = Image;
+        if (Image->w < File.MinWidth || Image->h < File.MinHeight) {
+            Fail(std::string("Couldn't load ") + File.Path + " : the image is " + std::to_string(Image->w) + "x" +
+                 std::to_string(Image->h) + ", at least " + std::to_string(File.MinWidth) + "x" +
+                 std::to_string(File.MinHeight) + " is needed");
+            return false;
+        }
+        if (File.Keyed) SetKeyColor(Image, 255, 0, 255);
+    }
+    return true;
+}
+
+// Replaces Image with its copy in the display's format (the colour key stays).
+bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Path)
+{
+    SDL_Surface* Converted = SDL_DisplayFormat(Image);
+    if (Converted == nullptr) {
+        Fail(std::string("Couldn't convert ") + Path + " : " + SdlReason());
+        return false;
+    }
+    SDL_FreeSurface(Image);
+    Image = Converted;
+    return true;
+}
+
+void AbandonVideo()
+{
+    ReleaseImages();
+    Screen = nullptr; // SDL_Quit releases the display surface
+    SDL_Quit();
+}
+
+} // namespace
+
+bool InitVideo(Uint32 Flags)
+{
+    if (SDL_Init(SDL_INIT_VIDEO) == -1) {
+        Fail("Could not initialize SDL : " + SdlReason());
+        SDL_Quit();
+        return false;
+    }
+
+    Screen = SetVideoModeFunction(DisplayWidth, DisplayHeight, BitsPerPixel, Flags | SDL_HWPALETTE);
+    const bool ModeSet = Screen != nullptr;
+    if (!ModeSet)
+        Fail("Couldn't set " + std::to_string(DisplayWidth) + "x" + std::to_string(DisplayHeight) +
+             " video mode : " + SdlReason());
+
+    if (!LoadImages() || !ModeSet) {
+        AbandonVideo();
+        return false;
+    }
+    ClipRect = MakeRect(0, 0, DisplayWidth, DisplayHeight);
+
+    SDL_WM_SetCaption("Kalmot", nullptr);
+    SDL_ShowCursor(SDL_DISABLE);
+
+    // The pixel routines read these with the display's pixel width, and the
+    // fire writes its scratch pixel with it.
+    if (!ConvertToDisplayFormat(MouseImage, "data/images/mouse.bmp") ||
+        !ConvertToDisplayFormat(FontImage, "data/images/font.bmp") ||
+        !ConvertToDisplayFormat(EmptyImage, "data/images/empty.bmp") ||
+        !ConvertToDisplayFormat(EmptyImage2, "data/images/empty.bmp")) {
+        AbandonVideo();
+        return false;
+    }
+    return true;
+}
+
+void CloseVideo()
+{
+    ReleaseImages();
+    SDL_FreeSurface(Screen);
+    Screen = nullptr;
+    SDL_Quit();
+}
+
+void ToggleFullScreen()
+{
+    const Uint32 Previous = VideoFlags;
+    CloseVideo();
+    VideoFlags = Previous == 0 ? SDL_FULLSCREEN : 0;
+    if (InitVideo(VideoFlags)) return;
+    VideoFlags = Previous; // the error is logged; carry on in the mode that worked
+    if (InitVideo(VideoFlags)) return;
+    throw TVideoLost();
+}
+
+void ClearScreen()
+{
+    SDL_Rect Whole = ClipRect;
+    SDL_FillRect(Screen, &Whole, SDL_MapRGB(Screen->format, 0, 0, 0));
+}
+
+void DrawCursor()
+{
+    const Uint32 Grey = SDL_MapRGB(Screen->format, 128, 128, 128);
+    const SDL_Rect Whole = MakeRect(0, 0, MouseImage->w, MouseImage->h);
+    BlitTinted(MouseImage, Whole, Screen, ClipRect, Grey, 64, MouseX + 3, MouseY + 3, true);
+    BlitTinted(MouseImage, Whole, Screen, ClipRect, Grey, 128, MouseX + 2, MouseY + 2, true);
+    BlitAt(MouseImage, ClipRect, Screen, ClipRect, MouseX, MouseY, true);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The display and the images: opening the 800x600x32 mode, loading and
+// keying the sprite sheets, switching between window and full screen,
+// clearing the display and drawing the pointer.
+
+#include <SDL.h>
+#include <stdexcept>
+
+#include "draw/display.h"
+
+// Flags of the current mode: 0 (window) or SDL_FULLSCREEN.
+extern Uint32 VideoFlags;
+
+// Neither the new nor the previous display mode could be opened.
+class TVideoLost : public std::runtime_error {
+public:
+    TVideoLost() : std::runtime_error("the display could not be reopened") {}
+};
+
+// Starts SDL, opens the mode with Flags and loads the eleven images. On a
+// failure it writes an error line in the log, closes SDL and returns false.
+bool InitVideo(Uint32 Flags);
+
+// Releases the images and the display and ends SDL.
+void CloseVideo();
+
+// Reopens the display in the other mode, reloading the images. If that mode
+// cannot be opened, the previous one is reopened; if neither opens, throws
+// TVideoLost.
+void ToggleFullScreen();
+
+// Fills the display with black.
+void ClearScreen();
+
+// The pointer at (MouseX, MouseY) over two grey shadows.
+void DrawCursor();
+
+// How the mode is opened; tests replace it to play a mode the system refuses.
+using TSetVideoMode = SDL_Surface* (*)(int Width, int Height, int BitsPerPixel, Uint32 Flags);
+extern TSetVideoMode SetVideoModeFunction;

@@ -1,0 +1,10 @@
+#pragma once
+// Inside the program all text is single-byte Windows-1250. Captions are
+// written readably in the source as UTF-8 and pass through Cp1250 once,
+// where the widgets that show them are created.
+
+#include <string>
+#include <string_view>
+
+// Windows-1250 bytes of Utf8; a character the code page lacks becomes '?'.
+std::string Cp1250(std::string_view Utf8);

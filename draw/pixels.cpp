@@ -1,0 +1,194 @@
+#include "draw/pixels.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+#include "draw/display.h"
+#include "draw/surface.h"
+#include "sim/geometry/geometry.h"
+#include "sim/geometry/rounding.h"
+
+namespace {
+
+constexpr int PixelBytes = 4; // the display mode is always 32 bits per pixel
+
+bool HasPlainFourBytePixels(const SDL_Surface* Surface)
+{
+    return Surface != nullptr && Surface->pixels != nullptr && Surface->format->BytesPerPixel == PixelBytes;
+}
+
+// Keeps the pixels of a surface readable for as long as it lives: an
+// RLE-accelerated surface that SDL has blitted may hold only its encoded
+// form until it is locked.
+class TPixelReadLock {
+public:
+    explicit TPixelReadLock(SDL_Surface* Surface) : Target(Surface), Locked(SDL_LockSurface(Surface) == 0) {}
+    ~TPixelReadLock()
+    {
+        if (Locked) SDL_UnlockSurface(Target);
+    }
+    TPixelReadLock(const TPixelReadLock&) = delete;
+    TPixelReadLock& operator=(const TPixelReadLock&) = delete;
+    bool Ok() const { return Locked; }
+
+private:
+    SDL_Surface* Target;
+    bool Locked;
+};
+
+// The part of Rect that lies inside Surface, as half-open column and row ranges.
+struct TSpan {
+    int FirstColumn, EndColumn, FirstRow, EndRow;
+};
+
+TSpan ClipToSurface(const SDL_Rect& Rect, const SDL_Surface* Surface)
+{
+    return TSpan{std::max<int>(Rect.x, 0), std::min<int>(Rect.x + Rect.w, Surface->w), std::max<int>(Rect.y, 0),
+                 std::min<int>(Rect.y + Rect.h, Surface->h)};
+}
+
+// Calls Ink(sx, sy) for every pixel of SourceRect that differs from the
+// source's colour key, columns outer and rows inner.
+template <typename TInk>
+void ForEachInkPixel(SDL_Surface* Source, const SDL_Rect& SourceRect, TInk Ink)
+{
+    if (Source == nullptr) return;
+    TPixelReadLock Lock(Source);
+    if (!Lock.Ok() || !HasPlainFourBytePixels(Source)) return;
+    const Uint32 Key = Source->format->colorkey;
+    const TSpan Span = ClipToSurface(SourceRect, Source);
+    for (int Sx = Span.FirstColumn; Sx < Span.EndColumn; ++Sx)
+        for (int Sy = Span.FirstRow; Sy < Span.EndRow; ++Sy)
+            if (GetPixel(Source, Sx, Sy) != Key) Ink(Sx, Sy);
+}
+
+} // namespace
+
+void PutPixel(SDL_Surface* Surface, Uint32 Colour, bool Centred, double X, double Y)
+{
+    Extended Px = RoundHalfEven(X);
+    Extended Py = RoundHalfEven(Y);
+    if (Centred) {
+        Px += OriginX;
+        Py += OriginY;
+    }
+    // Written so that NaN fails every test.
+    if (!(Px >= 1 && Px <= DisplayWidth && Py >= 1 && Py <= DisplayHeight)) return;
+    if (!HasPlainFourBytePixels(Surface)) return;
+    const int Column = static_cast<int>(Px) - 1;
+    const int Row = static_cast<int>(Py) - 1;
+    if (Column >= Surface->w || Row >= Surface->h) return;
+    auto* Pixel = static_cast<Uint8*>(Surface->pixels) + static_cast<std::ptrdiff_t>(Row) * Surface->pitch +
+                  static_cast<std::ptrdiff_t>(Column) * PixelBytes;
+    std::memcpy(Pixel, &Colour, PixelBytes);
+}
+
+Uint32 GetPixel(SDL_Surface* Surface, int X, int Y)
+{
+    if (!HasPlainFourBytePixels(Surface) || X < 0 || Y < 0 || X >= Surface->w || Y >= Surface->h) return 0;
+    Uint32 Colour;
+    const auto* Pixel = static_cast<const Uint8*>(Surface->pixels) + static_cast<std::ptrdiff_t>(Y) * Surface->pitch +
+                        static_cast<std::ptrdiff_t>(X) * PixelBytes;
+    std::memcpy(&Colour, Pixel, PixelBytes);
+    return Colour;
+}
+
+void BlitColoured(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+                  const SDL_Rect& Base, Uint32 Colour, int X, int Y, bool Centred)
+{
+    int64_t Dx = static_cast<int64_t>(Base.x) + X - SourceRect.x;
+    int64_t Dy = static_cast<int64_t>(Base.y) + Y - SourceRect.y;
+    if (Centred) {
+        Dx += OriginX;
+        Dy += OriginY;
+    }
+    ForEachInkPixel(Source, SourceRect, [&](int Sx, int Sy) {
+        PutPixel(Destination, Colour, false, static_cast<double>(Sx + Dx), static_cast<double>(Sy + Dy));
+    });
+}
+
+void BlitTinted(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+                const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred)
+{
+    if (Source == nullptr) return;
+    SDL_Surface* Silhouette = SDL_DisplayFormat(Source); // keeps the source's colour key
+    if (Silhouette == nullptr) return;
+
+    SDL_Rect Target = Base;
+    Target.x = static_cast<Sint16>(static_cast<int64_t>(Base.x) + X);
+    Target.y = static_cast<Sint16>(static_cast<int64_t>(Base.y) + Y);
+    if (Centred) {
+        Target.x = static_cast<Sint16>(Target.x + OriginX);
+        Target.y = static_cast<Sint16>(Target.y + OriginY);
+    }
+
+    // The shape is read before the copy is cleared: PutPixel's one-based
+    // writes below land one pixel up and left of the pixel they copy.
+    std::vector<TPoint> Ink;
+    ForEachInkPixel(Source, SourceRect, [&](int Sx, int Sy) { Ink.push_back({Sx, Sy}); });
+
+    SDL_FillRect(Silhouette, nullptr, Silhouette->format->colorkey);
+    {
+        TPixelReadLock Lock(Silhouette);
+        for (const TPoint& P : Ink) PutPixel(Silhouette, Colour, false, P.X, P.Y);
+    }
+    SDL_SetAlpha(Silhouette, SDL_SRCALPHA | SDL_SRCCOLORKEY, Alpha);
+    SDL_Rect Cell = SourceRect;
+    SDL_BlitSurface(Silhouette, &Cell, Destination, &Target);
+    SDL_FreeSurface(Silhouette);
+}
+
+TPoint LerpPoint(double X1, double Y1, double X2, double Y2, double T)
+{
+    return TPoint{Round(X1 + T * (static_cast<Extended>(X2) - X1)),
+                  Round(Y1 + T * (static_cast<Extended>(Y2) - Y1))};
+}
+
+namespace {
+
+// The part [Low, High] of the parameter range 0..1 in which Start + t * Step
+// stays within [Min, Max]; empty when Low > High.
+void ClipParameter(Extended Start, Extended Step, Extended Min, Extended Max, Extended& Low, Extended& High)
+{
+    if (Step == 0) {
+        if (Start < Min || Start > Max) High = -1;
+        return;
+    }
+    Extended T1 = (Min - Start) / Step;
+    Extended T2 = (Max - Start) / Step;
+    if (T1 > T2) std::swap(T1, T2);
+    Low = std::max(Low, T1);
+    High = std::min(High, T2);
+}
+
+} // namespace
+
+void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colour)
+{
+    const Extended Count = RoundHalfEven(Distance(X1, Y1, X2, Y2));
+    if (Count <= 0) return;
+
+    // Only points that can land on the display are worked out: the others
+    // would be skipped by PutPixel anyway, and a line may be billions of
+    // pixels long. The margin of two pixels covers the rounding of each point.
+    constexpr Extended Margin = 2;
+    Extended Low = 0;
+    Extended High = 1;
+    ClipParameter(X1, static_cast<Extended>(X2) - X1, 1 - OriginX - Margin, DisplayWidth - OriginX + Margin, Low,
+                  High);
+    ClipParameter(Y1, static_cast<Extended>(Y2) - Y1, 1 - OriginY - Margin, DisplayHeight - OriginY + Margin, Low,
+                  High);
+    if (Low > High) return;
+
+    const auto N = static_cast<int64_t>(Count); // at most about 6e9 for int end points
+    const int64_t First = std::max<int64_t>(1, static_cast<int64_t>(std::floor(Low * Count)) - 1);
+    const int64_t Last = std::min<int64_t>(N, static_cast<int64_t>(std::ceil(High * Count)) + 1);
+    for (int64_t I = First; I <= Last; ++I) {
+        const double T = static_cast<Extended>(I) / Count;
+        const TPoint P = LerpPoint(X1, Y1, X2, Y2, T);
+        PutPixel(Surface, Colour, true, P.X, P.Y);
+    }
+}

@@ -1,0 +1,52 @@
+#include "sim/geometry/angles.h"
+
+#include <cmath>
+
+Extended CosTable[361];
+Extended SinTable[361];
+
+namespace {
+constexpr Extended Pi = 3.141592653589793238462643383279502884L;
+}
+
+void InitAngleTables()
+{
+    for (int I = 0; I <= 360; ++I) {
+        const Extended Radians = I * (Pi / 180);
+        CosTable[I] = std::cos(Radians);
+        SinTable[I] = std::sin(Radians);
+    }
+}
+
+int NormalizeAngle(double A)
+{
+    if (!std::isfinite(A)) return 0;
+    // Adding or subtracting 360 one turn at a time is exact until the last
+    // turn, so the remainder gives the same value without the loop.
+    if (A < 0) {
+        A = std::fmod(A, 360.0);
+        if (A < 0) A += 360.0;
+    } else if (A > 360) {
+        A = std::fmod(A, 360.0);
+    }
+    return Round(A);
+}
+
+double DirectionAngle(Extended X1, Extended Y1, Extended X2, Extended Y2)
+{
+    if (Y2 == Y1) return X2 < X1 ? 180 : 0;
+    const Extended T = std::atan((X1 - X2) / (Y1 - Y2)) * (180 / Pi);
+    return static_cast<double>(Y2 < Y1 ? 270 - T : 90 - T);
+}
+
+TPoint RotatePoint(double X, double Y, double CX, double CY, double Angle)
+{
+    const int A = NormalizeAngle(Angle);
+    const Extended C = CosTable[A];
+    const Extended S = SinTable[A];
+    const Extended Dx = static_cast<Extended>(X) - CX;
+    const Extended Dy = static_cast<Extended>(Y) - CY;
+    const double Rx = static_cast<double>(Dx * C - Dy * S);
+    const double Ry = static_cast<double>(Dx * S + Dy * C);
+    return TPoint{Round(static_cast<Extended>(CX) + Rx), Round(static_cast<Extended>(CY) + Ry)};
+}

@@ -1,0 +1,57 @@
+#include "sim/geometry/vector_draw.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "draw/display.h"
+#include "draw/pixels.h"
+#include "sim/geometry/angles.h"
+
+namespace {
+
+// Sum of two rounded coordinates, held at int's limits instead of overflowing.
+int SaturatingSum(int A, int B)
+{
+    return static_cast<int>(std::clamp<int64_t>(static_cast<int64_t>(A) + B, INT_MIN, INT_MAX));
+}
+
+void PlotDot(Extended X, Extended Y, Uint32 Colour, bool Thick)
+{
+    const Extended Px = RoundHalfEven(X);
+    const Extended Py = RoundHalfEven(Y);
+    PutPixel(Screen, Colour, true, static_cast<double>(Px), static_cast<double>(Py));
+    if (!Thick) return;
+    PutPixel(Screen, Colour, true, static_cast<double>(Px - 1), static_cast<double>(Py));
+    PutPixel(Screen, Colour, true, static_cast<double>(Px + 1), static_cast<double>(Py));
+    PutPixel(Screen, Colour, true, static_cast<double>(Px), static_cast<double>(Py - 1));
+    PutPixel(Screen, Colour, true, static_cast<double>(Px), static_cast<double>(Py + 1));
+}
+
+} // namespace
+
+void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
+{
+    const int X0 = Round(At.X);
+    const int Y0 = Round(At.Y);
+    const int Tx = SaturatingSum(X0, Round(static_cast<Extended>(V.X) * Scale));
+    const int Ty = SaturatingSum(Y0, Round(static_cast<Extended>(V.Y) * Scale));
+    DrawLine(Screen, X0, Y0, Tx, Ty, Colour);
+    for (const Extended Turn : {30.0L, -30.0L}) {
+        const TPoint Barb = RotatePoint(static_cast<double>(static_cast<Extended>(Tx) - 10), Ty, Tx, Ty,
+                                        static_cast<double>(V.Angle + Turn));
+        DrawLine(Screen, Tx, Ty, Barb.X, Barb.Y, Colour);
+    }
+}
+
+void DrawSegment(const TSegment& S, Uint32 Colour)
+{
+    DrawLine(Screen, Round(S.A.X), Round(S.A.Y), Round(S.B.X), Round(S.B.Y), Colour);
+}
+
+void DrawDot(const TVector& P, Uint32 Colour, bool Thick) { PlotDot(P.X, P.Y, Colour, Thick); }
+
+void DrawDotAt(const TVector& V, Uint32 Colour, const TVector& Base, double SX, double SY, bool Thick)
+{
+    PlotDot(static_cast<Extended>(V.X) * SX + Base.X, static_cast<Extended>(V.Y) * SY + Base.Y, Colour, Thick);
+}

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <set>
+
+#include "draw/display.h"
+#include "draw/pixels.h"
+#include "draw/surface.h"
+#include "sim/geometry/geometry.h"
+#include "sim/geometry/rounding.h"
+#include "support/headless.h"
+
+namespace {
+
+class PixelsTest : public ::testing::Test {
+protected:
+    THeadless Program; // the display and images, as at start-up
+    Uint32 Red = MapColour(255, 0, 0);
+    Uint32 Black = MapColour(0, 0, 0);
+
+    void SetUp() override { SDL_FillRect(Screen, nullptr, Black); }
+
+    // Zero-based display pixels that are not black.
+    std::set<std::pair<int, int>> Painted() const
+    {
+        std::set<std::pair<int, int>> Points;
+        const std::vector<Uint32> Pixels = CaptureDisplay();
+        for (size_t I = 0; I < Pixels.size(); ++I)
+            if (Pixels[I] != Black) Points.insert({static_cast<int>(I % DisplayWidth), static_cast<int>(I / DisplayWidth)});
+        return Points;
+    }
+};
+
+// The line exactly as written: every one of its n points, none skipped.
+std::set<std::pair<int, int>> LiteralLine(int X1, int Y1, int X2, int Y2)
+{
+    std::set<std::pair<int, int>> Points;
+    const Extended N = RoundHalfEven(Distance(X1, Y1, X2, Y2));
+    for (Extended I = 1; I <= N; ++I) {
+        const double T = I / N;
+        const TPoint P = LerpPoint(X1, Y1, X2, Y2, T);
+        const Extended X = static_cast<Extended>(P.X) + OriginX;
+        const Extended Y = static_cast<Extended>(P.Y) + OriginY;
+        if (X >= 1 && X <= DisplayWidth && Y >= 1 && Y <= DisplayHeight)
+            Points.insert({static_cast<int>(X) - 1, static_cast<int>(Y) - 1});
+    }
+    return Points;
+}
+
+} // namespace
+
+TEST_F(PixelsTest, PutPixelIsOneBasedAndClipsToTheDisplay)
+{
+    PutPixel(Screen, Red, false, 0, 5);
+    PutPixel(Screen, Red, false, 5, 0);
+    PutPixel(Screen, Red, false, 801, 1);
+    PutPixel(Screen, Red, false, 1, 601);
+    PutPixel(Screen, Red, true, -400, -300); // 0 once the Origin is added
+    EXPECT_TRUE(Painted().empty());
+
+    PutPixel(Screen, Red, false, 1, 1);
+    PutPixel(Screen, Red, false, 800, 600);
+    PutPixel(Screen, Red, true, 0, 0);
+    EXPECT_EQ(Painted(), (std::set<std::pair<int, int>>{{0, 0}, {799, 599}, {399, 299}}));
+}
+
+TEST_F(PixelsTest, PutPixelRoundsHalvesToEven)
+{
+    PutPixel(Screen, Red, false, 1.5, 1.5); // 2, 2
+    PutPixel(Screen, Red, false, 2.5, 2.5); // 2, 2 as well
+    PutPixel(Screen, Red, false, 3.5, 10.49);
+    EXPECT_EQ(Painted(), (std::set<std::pair<int, int>>{{1, 1}, {3, 9}}));
+}
+
+TEST_F(PixelsTest, PutPixelIgnoresValuesNoPixelHas)
+{
+    const double Odd[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                          -std::numeric_limits<double>::infinity(), 1e300, -1e300, 4e9, -4e9};
+    for (const double V : Odd) {
+        PutPixel(Screen, Red, true, V, 0);
+        PutPixel(Screen, Red, true, 0, V);
+        PutPixel(Screen, Red, false, V, V);
+    }
+    EXPECT_TRUE(Painted().empty());
+}
+
+TEST_F(PixelsTest, PixelRoutinesStayInsideSmallerSurfaces)
+{
+    // A 4x3 surface in the display's format: writes and reads beyond it do
+    // nothing (AddressSanitizer would see them otherwise).
+    SDL_Surface* Small = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 3, 32, Screen->format->Rmask,
+                                              Screen->format->Gmask, Screen->format->Bmask, 0);
+    ASSERT_NE(Small, nullptr);
+    SDL_FillRect(Small, nullptr, 0);
+    PutPixel(Small, Red, false, 5, 1);
+    PutPixel(Small, Red, false, 1, 4);
+    PutPixel(Small, Red, false, 4, 3);
+    EXPECT_EQ(GetPixel(Small, 3, 2), Red);
+    EXPECT_EQ(GetPixel(Small, 4, 0), 0u);
+    EXPECT_EQ(GetPixel(Small, 0, 3), 0u);
+    EXPECT_EQ(GetPixel(Small, -1, 0), 0u);
+    SDL_FreeSurface(Small);
+    // A 24-bit surface is never written with 4-byte pixels.
+    SDL_Surface* Narrow = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 24, 0xFF0000, 0xFF00, 0xFF, 0);
+    ASSERT_NE(Narrow, nullptr);
+    PutPixel(Narrow, 0xFFFFFFFF, false, 2, 1);
+    EXPECT_EQ(static_cast<Uint8*>(Narrow->pixels)[5], 0);
+    SDL_FreeSurface(Narrow);
+}
+
+TEST_F(PixelsTest, BlitAtPlacesCentredCellsAndLeavesTheRectanglesAlone)
+{
+    const SDL_Rect Cell = MakeRect(0, 0, 2, 2);
+    const SDL_Rect Base = ClipRect;
+    BlitAt(EmptyImage, Cell, Screen, Base, 0, 0, true);
+    EXPECT_NE(DisplayPixel(399, 299), Black + 1); // something was blitted at the centre...
+    EXPECT_EQ(Cell.x, 0);
+    EXPECT_EQ(Cell.w, 2);
+    EXPECT_EQ(Base.x, 0);
+    EXPECT_EQ(Base.w, 800);
+    // ...and a cell wholly outside draws nothing and is no error.
+    SDL_FillRect(Screen, nullptr, Black);
+    BlitAt(EmptyImage, Cell, Screen, Base, -50, -50, false);
+    BlitAt(EmptyImage, Cell, Screen, Base, 5000, 10, false);
+    EXPECT_TRUE(Painted().empty());
+}
+
+TEST_F(PixelsTest, MakeRectCutsToSixteenBits)
+{
+    const SDL_Rect R = MakeRect(65536 + 7, -32769, 65536 + 3, 70000);
+    EXPECT_EQ(R.x, 7);
+    EXPECT_EQ(R.y, 32767);
+    EXPECT_EQ(R.w, 3);
+    EXPECT_EQ(R.h, 70000 - 65536);
+}
+
+TEST_F(PixelsTest, BlitColouredPaintsTheShapeOnePixelUpAndLeft)
+{
+    // The cursor's shape in one colour, compared with its own non-key pixels.
+    const SDL_Rect Whole = MakeRect(0, 0, MouseImage->w, MouseImage->h);
+    BlitColoured(MouseImage, Whole, Screen, ClipRect, Red, 100, 50, false);
+    std::set<std::pair<int, int>> Expected;
+    SDL_LockSurface(MouseImage);
+    for (int X = 0; X < MouseImage->w; ++X)
+        for (int Y = 0; Y < MouseImage->h; ++Y)
+            if (GetPixel(MouseImage, X, Y) != MouseImage->format->colorkey) Expected.insert({100 + X - 1, 50 + Y - 1});
+    SDL_UnlockSurface(MouseImage);
+    ASSERT_FALSE(Expected.empty());
+    EXPECT_EQ(Painted(), Expected);
+}
+
+TEST_F(PixelsTest, BlitTintedBlendsTheShapeButNotItsFirstRowOrColumn)
+{
+    const Uint32 White = MapColour(255, 255, 255);
+    const SDL_Rect Whole = MakeRect(0, 0, MouseImage->w, MouseImage->h);
+    BlitTinted(MouseImage, Whole, Screen, ClipRect, White, 128, 200, 100, false);
+    std::set<std::pair<int, int>> Expected;
+    SDL_LockSurface(MouseImage);
+    for (int X = 1; X < MouseImage->w; ++X)
+        for (int Y = 1; Y < MouseImage->h; ++Y)
+            if (GetPixel(MouseImage, X, Y) != MouseImage->format->colorkey) Expected.insert({200 + X - 1, 100 + Y - 1});
+    SDL_UnlockSurface(MouseImage);
+    EXPECT_EQ(Painted(), Expected);
+    const auto [X, Y] = *Expected.begin();
+    const TRgb Half = DisplayColour(X, Y);
+    EXPECT_NEAR(Half.R, 128, 2); // white at alpha 128 over black
+    EXPECT_EQ(Half.R, Half.G);
+}
+
+TEST_F(PixelsTest, LinePlotsItsPointsButNotItsStart)
+{
+    DrawLine(Screen, 0, 0, 0, 0, Red);
+    EXPECT_TRUE(Painted().empty());
+    DrawLine(Screen, 0, 0, 3, 4, Red);
+    // (1, 1), (1, 2), (2, 2), (2, 3), (3, 4) relative to the Origin, one-based.
+    EXPECT_EQ(Painted(), (std::set<std::pair<int, int>>{{400, 300}, {400, 301}, {401, 301}, {401, 302}, {402, 303}}));
+}
+
+TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheLiteralLine)
+{
+    std::mt19937 Random(20261207);
+    std::uniform_int_distribution<int> Near(-700, 700);
+    std::uniform_int_distribution<int> Far(-200000, 200000);
+    for (int Case = 0; Case < 60; ++Case) {
+        auto& Pick = Case % 3 == 0 ? Far : Near;
+        const int X1 = Pick(Random), Y1 = Pick(Random), X2 = Near(Random), Y2 = Near(Random);
+        SDL_FillRect(Screen, nullptr, Black);
+        DrawLine(Screen, X1, Y1, X2, Y2, Red);
+        ASSERT_EQ(Painted(), LiteralLine(X1, Y1, X2, Y2)) << X1 << "," << Y1 << " - " << X2 << "," << Y2;
+    }
+}
+
+TEST_F(PixelsTest, LinesOfAnyLengthEndAndStayDefined)
+{
+    // A line across the whole int range: billions of points on paper, only
+    // those on the display are worked out.
+    DrawLine(Screen, INT_MIN, INT_MIN, INT_MAX, INT_MAX, Red);
+    DrawLine(Screen, INT_MAX, 0, INT_MIN, 1, Red);
+    const auto Points = Painted();
+    EXPECT_TRUE(Points.count({399, 299})); // the diagonal passes the centre
+    EXPECT_GT(Points.size(), 1000u);
+}

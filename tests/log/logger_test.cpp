@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "log/logger.h"
+#include "support/process.h"
+
+namespace {
+
+const std::regex StatusLine(R"(STATUS INFO : @ \d\d:\d\d:\d\d MSG : (.*) IN : (.*)\r)");
+const std::regex ErrorLine(R"(\*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : (.*) IN : (.*)\r)");
+
+std::vector<std::string> Lines(const std::string& Text)
+{
+    std::vector<std::string> Result;
+    size_t Start = 0;
+    for (size_t End; (End = Text.find('\n', Start)) != std::string::npos; Start = End + 1)
+        Result.push_back(Text.substr(Start, End - Start));
+    EXPECT_EQ(Start, Text.size()) << "the last line is not ended";
+    return Result;
+}
+
+} // namespace
+
+TEST(LogPath, ReplacesAFourCharacterExtensionOrAppends)
+{
+    EXPECT_EQ(LogPathFor("/opt/demo/run.exe"), "/opt/demo/run.log");
+    EXPECT_EQ(LogPathFor("/work/main/build/kalmot"), "/work/main/build/kalmot.log");
+    EXPECT_EQ(LogPathFor("/a.b/kalmot"), "/a.b/kalmot.log");
+    EXPECT_EQ(LogPathFor("kalmot"), "kalmot.log");
+}
+
+TEST(LogPath, ComesFromTheRunningExecutable)
+{
+    const std::string Path = RunningExecutablePath();
+    EXPECT_EQ(Path.front(), '/');
+    EXPECT_NE(Path.find("kalmot_tests"), std::string::npos) << Path;
+}
+
+TEST(Logger, WritesBothLineFormatsWithCrLfAtOnce)
+{
+    TTempFolder Folder;
+    TLogger Logger((Folder.Path() / "demo.exe").string());
+    EXPECT_EQ(Logger.ExeName, "demo.exe");
+    EXPECT_EQ(Logger.ExeDir, Folder.Path().string() + "/");
+
+    Logger.Status("Starting Application", "Initialization");
+    Logger.Error("Couldn't set 800x600 video mode : No \"driver\" | 100% : IN : ü", "Initialize");
+    // Nothing is held back: the lines are in the file before the log closes.
+    const auto Written = Lines(ReadFile(Folder.Path() / "demo.log"));
+    ASSERT_EQ(Written.size(), 2u);
+
+    std::smatch Match;
+    ASSERT_TRUE(std::regex_match(Written[0], Match, StatusLine)) << Written[0];
+    EXPECT_EQ(Match[1], "Starting Application");
+    EXPECT_EQ(Match[2], "Initialization");
+    ASSERT_TRUE(std::regex_match(Written[1], Match, ErrorLine)) << Written[1];
+    EXPECT_EQ(Written[1].substr(Written[1].find("MSG : ")),
+              "MSG : Couldn't set 800x600 video mode : No \"driver\" | 100% : IN : ü IN : Initialize\r");
+}
+
+TEST(Logger, StartsAnewAtEveryRun)
+{
+    TTempFolder Folder;
+    const std::string Exe = (Folder.Path() / "kalmot").string();
+    {
+        TLogger First(Exe);
+        First.Status("first run", "Initialization");
+        First.Status("first run again", "Initialization");
+    }
+    {
+        TLogger Second(Exe);
+        Second.Status("second run", "Initialization");
+    }
+    const auto Written = Lines(ReadFile(Folder.Path() / "kalmot.log"));
+    ASSERT_EQ(Written.size(), 1u);
+    EXPECT_NE(Written[0].find("MSG : second run IN"), std::string::npos);
+}
+
+TEST(Logger, NamesTheFileAndTheReasonWhenItCannotBeCreated)
+{
+    TTempFolder Folder;
+    std::filesystem::create_directory(Folder.Path() / "kalmot.log");
+    try {
+        TLogger Logger((Folder.Path() / "kalmot").string());
+        FAIL() << "a log was opened over a directory";
+    } catch (const TLogCreateError& Failure) {
+        const std::string What = Failure.what();
+        EXPECT_NE(What.find((Folder.Path() / "kalmot.log").string()), std::string::npos) << What;
+        EXPECT_NE(What.find("Is a directory"), std::string::npos) << What;
+    }
+}

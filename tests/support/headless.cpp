@@ -1,0 +1,117 @@
+#include "support/headless.h"
+#include "support/process.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+#include "app/application.h"
+#include "app/frame.h"
+#include "app/input.h"
+#include "app/screen_state.h"
+#include "app/video.h"
+#include "draw/surface.h"
+#include "log/logger.h"
+#include "sim/geometry/angles.h"
+
+THeadless::THeadless()
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    Log = std::make_unique<TLogger>((Folder.Path() / "kalmot").string());
+    Log->Status("Starting Application", "Initialization");
+    if (!InitVideo(VideoFlags)) throw std::runtime_error("the display did not open; see " + LogPath().string());
+    InitAngleTables();
+    SetOrigin(400, 300);
+    ScreenState = StateMenu;
+}
+
+THeadless::~THeadless()
+{
+    AfterFrame = nullptr;
+    if (Screen != nullptr) CloseVideo();
+    Log.reset();
+}
+
+void THeadless::On(int Frame, std::function<void()> Action) { Actions.emplace(Frame, std::move(Action)); }
+
+void THeadless::RunActions(int Frame)
+{
+    const auto [First, Last] = Actions.equal_range(Frame);
+    for (auto It = First; It != Last; ++It) It->second();
+}
+
+int THeadless::Run(int MaxFrames)
+{
+    AfterFrame = [this, MaxFrames] {
+        ++Shown;
+        RunActions(Shown);
+        if (Shown >= MaxFrames) ScreenState = StateQuit;
+    };
+    RunActions(0);
+    RunScreenLoop();
+    AfterFrame = nullptr;
+    return Shown;
+}
+
+std::filesystem::path THeadless::LogPath() const { return Folder.Path() / "kalmot.log"; }
+
+std::vector<std::string> THeadless::LogLines() const
+{
+    std::ifstream File(LogPath(), std::ios::binary);
+    std::vector<std::string> Lines;
+    for (std::string Line; std::getline(File, Line);) Lines.push_back(Line);
+    return Lines;
+}
+
+void PushMouseButton(bool Down, Uint8 Button)
+{
+    SDL_Event E{};
+    E.type = Down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    E.button.button = Button;
+    E.button.state = Down ? SDL_PRESSED : SDL_RELEASED;
+    SDL_PushEvent(&E);
+}
+
+void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers)
+{
+    SDL_Event E{};
+    E.type = Down ? SDL_KEYDOWN : SDL_KEYUP;
+    E.key.state = Down ? SDL_PRESSED : SDL_RELEASED;
+    E.key.keysym.sym = Symbol;
+    E.key.keysym.mod = Modifiers;
+    SDL_PushEvent(&E);
+}
+
+void PushQuit()
+{
+    SDL_Event E{};
+    E.type = SDL_QUIT;
+    SDL_PushEvent(&E);
+}
+
+void MovePointer(int X, int Y) { SDL_WarpMouse(static_cast<Uint16>(X), static_cast<Uint16>(Y)); }
+
+Uint32 DisplayPixel(int X, int Y)
+{
+    const auto* Row = static_cast<const Uint8*>(Screen->pixels) + Y * Screen->pitch;
+    return reinterpret_cast<const Uint32*>(Row)[X];
+}
+
+TRgb DisplayColour(int X, int Y)
+{
+    TRgb C{};
+    SDL_GetRGB(DisplayPixel(X, Y), Screen->format, &C.R, &C.G, &C.B);
+    return C;
+}
+
+std::vector<Uint32> CaptureDisplay()
+{
+    std::vector<Uint32> Pixels;
+    Pixels.reserve(static_cast<size_t>(Screen->w) * Screen->h);
+    for (int Y = 0; Y < Screen->h; ++Y)
+        for (int X = 0; X < Screen->w; ++X) Pixels.push_back(DisplayPixel(X, Y));
+    return Pixels;
+}
+
+void SaveDisplay(const std::string& Path) { SDL_SaveBMP(Screen, Path.c_str()); }

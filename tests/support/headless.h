@@ -1,0 +1,62 @@
+#pragma once
+// Runs the real program frame by frame under SDL's dummy video driver:
+// events go through SDL's own queue, the pointer is moved with
+// SDL_WarpMouse, and the display can be read after any frame.
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/process.h"
+
+class THeadless {
+public:
+    // Opens the log (in a fresh temporary folder) and the display, and does
+    // the rest of the program's start-up.
+    THeadless();
+    ~THeadless();
+    THeadless(const THeadless&) = delete;
+    THeadless& operator=(const THeadless&) = delete;
+
+    // Action to run once frame Frame has been shown (0: before the first
+    // frame). Events pushed there are seen by the poll of frame Frame + 1.
+    void On(int Frame, std::function<void()> Action);
+
+    // Runs the screen loop until the program ends by itself or MaxFrames
+    // frames have been shown; returns the number of frames shown.
+    int Run(int MaxFrames);
+
+    int FramesShown() const { return Shown; }
+    std::filesystem::path LogPath() const;
+    std::vector<std::string> LogLines() const;
+
+private:
+    TTempFolder Folder;
+    std::multimap<int, std::function<void()>> Actions;
+    int Shown = 0;
+    void RunActions(int Frame);
+};
+
+// Input through SDL's queue.
+void PushMouseButton(bool Down, Uint8 Button = SDL_BUTTON_LEFT);
+void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers = KMOD_NONE);
+void PushQuit();
+// Puts the pointer on display pixel (X, Y).
+void MovePointer(int X, int Y);
+
+// The display's pixel at zero-based (X, Y), and its colour parts.
+Uint32 DisplayPixel(int X, int Y);
+struct TRgb {
+    Uint8 R, G, B;
+    bool operator==(const TRgb&) const = default;
+};
+TRgb DisplayColour(int X, int Y);
+// The whole display, row by row.
+std::vector<Uint32> CaptureDisplay();
+// Writes the display as a BMP, for looking at a failing test.
+void SaveDisplay(const std::string& Path);

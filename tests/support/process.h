@@ -1,0 +1,32 @@
+#pragma once
+// Runs the built program as a separate process, under the dummy video driver.
+
+#include <filesystem>
+#include <string>
+
+struct TProcessResult {
+    int ExitCode = -1;  // -1 when it did not end by itself
+    std::string Errors; // what it wrote on standard error
+};
+
+// Runs Executable with WorkingDir as its working directory. With
+// AskToQuit the program is sent SIGTERM (which SDL turns into a quit
+// event) once it has started its event handling.
+TProcessResult RunProgram(const std::filesystem::path& Executable, const std::filesystem::path& WorkingDir,
+                          bool AskToQuit);
+
+// A fresh temporary folder, removed with the object.
+class TTempFolder {
+public:
+    TTempFolder();
+    ~TTempFolder();
+    TTempFolder(const TTempFolder&) = delete;
+    TTempFolder& operator=(const TTempFolder&) = delete;
+    const std::filesystem::path& Path() const { return Folder; }
+
+private:
+    std::filesystem::path Folder;
+};
+
+// The whole content of a file, or "" when it cannot be read.
+std::string ReadFile(const std::filesystem::path& Path);

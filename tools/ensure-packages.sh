@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Makes sure the Debian packages a build needs are installed.
+#   tools/ensure-packages.sh run    what building and running the program needs
+#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb and xdotool
+# As root on Debian it installs what is missing with apt-get; otherwise it
+# prints the exact install line and fails.
+set -euo pipefail
+
+run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
+test_packages=(googletest libgtest-dev xvfb xdotool)
+
+case "${1:-run}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+installed() {
+  [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = "installed" ]
+}
+
+if ! command -v dpkg-query >/dev/null 2>&1; then
+  echo "This is not a Debian system; install the equivalents of these Debian 12 packages:" >&2
+  echo "  ${wanted[*]}" >&2
+  exit 1
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+  installed "$package" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null 2>&1; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "Missing packages. Install them with:" >&2
+  echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  exit 1
+fi
