@@ -10,11 +10,7 @@
 #include <SDL.h>
 #include <cstdint>
 
-struct TPoint {
-    int X;
-    int Y;
-    bool operator==(const TPoint&) const = default;
-};
+#include "sim/geometry/point.h"
 
 // Writes Colour at (X, Y) rounded half to even, one-based, plus the Origin
 // when Centred. Anything outside 1..800 x 1..600 or outside Surface, NaN and

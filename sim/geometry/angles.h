@@ -2,7 +2,7 @@
 // Angles in degrees, 0 to the right and 90 downwards (clockwise on screen),
 // and the whole-degree cosine and sine tables.
 
-#include "draw/pixels.h"
+#include "sim/geometry/point.h"
 #include "sim/geometry/rounding.h"
 
 // Entry i is cos and sin of i degrees, i = 0..360; filled by InitAngleTables.
