@@ -1,0 +1,15 @@
+#include "sim/particles/physics_draw.h"
+
+#include "sim/geometry/vector_draw.h"
+
+void DrawPhysics(const TPhysics& P, Uint32 ParticleColour, Uint32 WallColour, Uint32 ArrowColour, bool DrawForces,
+                 bool Thick)
+{
+    for (const TSegment& Wall : P.Walls) DrawSegment(Wall, WallColour);
+    for (const TParticle& Particle : P.Particles) {
+        DrawDot(Particle.Pos, ParticleColour, Thick);
+        // Only a particle that moved a whole pixel shows its velocity.
+        if (DrawForces && !SameVector(Particle.Pos, Particle.OldPos))
+            DrawArrow(Particle.Vel, ArrowColour, Particle.Pos, 10);
+    }
+}
