@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "draw/display.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
+#include "sim/fire/blit_blend.h"
 #include "sim/fire/fire_palette.h"
 #include "sim/geometry/rounding.h"
 
@@ -25,9 +28,9 @@ void ShareScratchSurface()
     EmptyImage = EmptyImage2;
 }
 
-// The display coordinate of cell Index of a grid whose first cell is at
-// Start: Start rounded half to even, plus Index.
-int64_t DisplayCoordinate(double Start, int32_t Index) { return static_cast<int64_t>(Round(Start)) + Index; }
+// The display coordinate of a grid's first cell: its position rounded half
+// to even. Cell i lies i pixels further on.
+int64_t DisplayStart(double Position) { return Round(Position); }
 
 // The blit takes positions in the 16 bits of SDL_Rect's fields. A cell
 // beyond them lies far off the display; it is left out rather than wrapped
@@ -48,16 +51,85 @@ void ForEachLitCell(const TFireCell& F, TDraw Draw)
     }
 }
 
+// Surface is of the one format whose blend BlitBlend reproduces.
+bool HasKnownBlend(const SDL_Surface* Surface)
+{
+    const SDL_PixelFormat* Format = Surface->format;
+    return Format->BytesPerPixel == 4 && Format->Rmask == 0x00FF0000u && Format->Gmask == 0x0000FF00u &&
+           Format->Bmask == 0x000000FFu && Format->Amask == 0;
+}
+
+// Keeps Screen's pixels addressable for the draw: locked once, if SDL needs it.
+class TScreenLock {
+public:
+    TScreenLock() : Needed(SDL_MUSTLOCK(Screen)), Ok(!Needed || SDL_LockSurface(Screen) == 0) {}
+    ~TScreenLock()
+    {
+        if (Needed && Ok) SDL_UnlockSurface(Screen);
+    }
+    TScreenLock(const TScreenLock&) = delete;
+    TScreenLock& operator=(const TScreenLock&) = delete;
+    bool Locked() const { return Ok; }
+
+private:
+    bool Needed;
+    bool Ok;
+};
+
+// Blends every lit cell straight into Screen's pixels, as the one-pixel
+// blits would, clipped to Screen's clipping rectangle as they are.
+void BlendFire(const TFireCell& F, uint8_t Intensity)
+{
+    Uint32 Colours[256]; // by heat; heat above 255 is drawn as 255
+    for (int32_t Heat = 1; Heat <= 255; ++Heat) {
+        const TFireColour C = FireColour(Heat);
+        Colours[Heat] = SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue);
+    }
+    // SDL keeps the clipping rectangle inside the surface; the bounds are
+    // held to it all the same, so no write can leave the pixels.
+    const SDL_Rect& Clip = Screen->clip_rect;
+    const int64_t ClipLeft = std::max<int64_t>(Clip.x, 0);
+    const int64_t ClipRight = std::min<int64_t>(static_cast<int64_t>(Clip.x) + Clip.w, Screen->w);
+    const int64_t ClipTop = std::max<int64_t>(Clip.y, 0);
+    const int64_t ClipBottom = std::min<int64_t>(static_cast<int64_t>(Clip.y) + Clip.h, Screen->h);
+
+    const auto Pixels = static_cast<Uint8*>(Screen->pixels);
+    const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
+    ForEachLitCell(F, [&](int32_t I, int32_t J, int32_t Heat) {
+        const int64_t X = Left + I, Y = Top + J;
+        if (X < ClipLeft || X >= ClipRight || Y < ClipTop || Y >= ClipBottom) return;
+        Uint8* Pixel = Pixels + Y * Screen->pitch + X * 4;
+        Uint32 Value;
+        std::memcpy(&Value, Pixel, sizeof Value);
+        Value = BlitBlend(Value, Colours[std::min(Heat, 255)], FireOpacity(Heat, Intensity));
+        std::memcpy(Pixel, &Value, sizeof Value);
+    });
+}
+
 } // namespace
 
 void DrawFire(const TFireCell& F, uint8_t Intensity)
 {
     if (Screen == nullptr || EmptyImage2 == nullptr) return;
     ShareScratchSurface();
+    if (HasKnownBlend(Screen) && HasKnownBlend(EmptyImage) && !(EmptyImage->flags & SDL_SRCCOLORKEY)) {
+        TScreenLock Lock;
+        if (Lock.Locked() && Screen->pixels != nullptr) {
+            BlendFire(F, Intensity);
+            return;
+        }
+    }
+    DrawFireLiteral(F, Intensity);
+}
+
+void DrawFireLiteral(const TFireCell& F, uint8_t Intensity)
+{
+    if (Screen == nullptr || EmptyImage2 == nullptr) return;
+    ShareScratchSurface();
     const SDL_Rect Src = MakeRect(0, 0, 1, 1);
+    const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
     ForEachLitCell(F, [&](int32_t I, int32_t J, int32_t Heat) {
-        const int64_t X = DisplayCoordinate(F.Left, I);
-        const int64_t Y = DisplayCoordinate(F.Top, J);
+        const int64_t X = Left + I, Y = Top + J;
         if (!FitsBlitRect(X) || !FitsBlitRect(Y)) return;
         const TFireColour C = FireColour(Heat);
         PutPixel(EmptyImage, SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), false, 1, 1);
