@@ -1,0 +1,99 @@
+#include "sim/fire/fire.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "sim/geometry/rounding.h"
+#include "sim/random.h"
+
+namespace {
+
+constexpr int SeedRange = 256; // seeds are 0..255
+
+// Cells really is Columns arrays of Rows values each.
+bool HasItsShape(const TFireCell& F)
+{
+    if (F.Columns < 0 || F.Rows < 0 || F.Cells.size() != static_cast<size_t>(F.Columns)) return false;
+    for (const auto& Column : F.Cells)
+        if (Column.size() != static_cast<size_t>(F.Rows)) return false;
+    return true;
+}
+
+} // namespace
+
+TFireCell::TFireCell(const TFireCell& Other)
+    : Left(Other.Left), Top(Other.Top), Columns(Other.Columns), Rows(Other.Rows), Cells(Other.Cells),
+      Source(Other.Source != nullptr ? &Cells : nullptr)
+{
+}
+
+TFireCell::TFireCell(TFireCell&& Other) noexcept
+    : Left(Other.Left), Top(Other.Top), Columns(Other.Columns), Rows(Other.Rows), Cells(std::move(Other.Cells)),
+      Source(Other.Source != nullptr ? &Cells : nullptr)
+{
+}
+
+TFireCell& TFireCell::operator=(const TFireCell& Other)
+{
+    if (this != &Other) {
+        TFireCell Copy(Other);
+        *this = std::move(Copy);
+    }
+    return *this;
+}
+
+TFireCell& TFireCell::operator=(TFireCell&& Other) noexcept
+{
+    if (this != &Other) {
+        Left = Other.Left;
+        Top = Other.Top;
+        Columns = Other.Columns;
+        Rows = Other.Rows;
+        Cells = std::move(Other.Cells);
+        Source = Other.Source != nullptr ? &Cells : nullptr;
+    }
+    return *this;
+}
+
+void InitFire(TFireCell& F, int32_t Left, int32_t Top, int32_t Columns, int32_t Rows)
+{
+    F.Left = Left;
+    F.Top = Top;
+    if (Columns <= 0 || Rows <= 0) Columns = Rows = 0; // nothing to seed, spread or draw
+    F.Columns = Columns;
+    F.Rows = Rows;
+    F.Cells.assign(static_cast<size_t>(Columns), std::vector<int32_t>(static_cast<size_t>(Rows), 0));
+}
+
+int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows)
+{
+    // The sides are summed as whole numbers first; 64 bits so that no heat
+    // a grid can hold overflows.
+    const int64_t Sides = static_cast<int64_t>(Left) + Right;
+    const Extended Cooling = Rows > 0 ? static_cast<Extended>(255) / Rows : 0;
+    return Round(static_cast<Extended>(Sides) / 4 + static_cast<Extended>(Centre) / 2 - Cooling);
+}
+
+void StepFire(TFireCell& F)
+{
+    if (!HasItsShape(F)) return;
+    F.Source = &F.Cells;
+    const TFireGrid& Source = *F.Source;
+    const int32_t Bottom = F.Rows - 1;
+
+    for (int32_t I = 0; I < F.Columns; ++I) F.Cells[I][Bottom] = Random(SeedRange);
+
+    for (int32_t I = 0; I < F.Columns; ++I) {
+        // The column to the left is finished; the one to the right still
+        // holds the last step's heat except in its freshly seeded bottom row.
+        const std::vector<int32_t>* LeftColumn = I > 0 ? &Source[I - 1] : nullptr;
+        const std::vector<int32_t>* RightColumn = I + 1 < F.Columns ? &Source[I + 1] : nullptr;
+        const std::vector<int32_t>& Centre = Source[I];
+        std::vector<int32_t>& Column = F.Cells[I];
+        for (int32_t J = Bottom - 1; J >= 0; --J) {
+            const int32_t L = LeftColumn != nullptr ? (*LeftColumn)[J + 1] : 0;
+            const int32_t R = RightColumn != nullptr ? (*RightColumn)[J + 1] : 0;
+            Column[J] = SpreadHeat(L, Centre[J + 1], R, F.Rows);
+        }
+    }
+}

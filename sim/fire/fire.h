@@ -1,0 +1,50 @@
+#pragma once
+// TFireCell: the fire automaton. A grid of integer heat values, one per
+// display pixel of a rectangle; each step seeds the bottom row at random and
+// spreads the heat upwards in place, cooling it row by row.
+
+#include <cstdint>
+#include <vector>
+
+// Heat values indexed [column][row]; row 0 is the top row.
+using TFireGrid = std::vector<std::vector<int32_t>>;
+
+struct TFireCell {
+    double Left = 0;     // display x of column 0, display pixels (not relative to the Origin); whole
+    double Top = 0;      // display y of row 0, display pixels; whole
+    int32_t Columns = 0; // cells across
+    int32_t Rows = 0;    // cells down; the bottom row Rows - 1 is where heat is seeded
+    TFireGrid Cells;     // heat, [column][row]: seeds 0..255, spread cells at most 255 and possibly negative
+
+    // The grid the step reads its neighbours through: StepFire points it at
+    // Cells, so every value written in a step is seen by the reads after it.
+    // Null until the first step. A copy refers to its own Cells, never to
+    // the record it was copied from.
+    const TFireGrid* Source = nullptr;
+
+    TFireCell() = default;
+    TFireCell(const TFireCell& Other);
+    TFireCell(TFireCell&& Other) noexcept;
+    TFireCell& operator=(const TFireCell& Other);
+    TFireCell& operator=(TFireCell&& Other) noexcept;
+    ~TFireCell() = default;
+};
+
+// Places the grid at (Left, Top) and makes it Columns x Rows cells, all 0.
+// A size of 0 or less in either direction gives an empty grid (0 x 0),
+// which steps and draws nothing.
+void InitFire(TFireCell& F, int32_t Left, int32_t Top, int32_t Columns, int32_t Rows);
+
+// One generation, in place: every column's bottom cell gets Random(256),
+// left to right; then each column, left to right and bottom to top, takes
+// SpreadHeat of the cells below it. Reads see this step's values for the
+// column to the left and the cell below, and the previous step's values
+// for the column to the right (bar its fresh seed). Allocates nothing.
+// A record whose Cells do not have the shape Columns x Rows is left alone.
+void StepFire(TFireCell& F);
+
+// The heat a cell takes from the three cells below it, on a grid of Rows
+// rows: (Left + Right) / 4 + Centre / 2 - 255 / Rows, rounded half to even.
+// Neighbours outside the grid are passed as 0; a grid without rows has no
+// cooling.
+int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows);

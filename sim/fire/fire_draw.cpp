@@ -1,0 +1,140 @@
+#include "sim/fire/fire_draw.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "draw/display.h"
+#include "draw/pixels.h"
+#include "draw/surface.h"
+#include "sim/fire/blit_blend.h"
+#include "sim/fire/fire_palette.h"
+#include "sim/geometry/rounding.h"
+
+namespace {
+
+// The fire writes its colour into EmptyImage and blits from it. It uses the
+// surface of EmptyImage2 for that; a surface of its own that EmptyImage still
+// holds (after start-up or a full-screen toggle) is released first. The
+// video layer frees EmptyImage2 once and skips EmptyImage when they are one.
+void ShareScratchSurface()
+{
+    if (EmptyImage == EmptyImage2) return;
+    SDL_FreeSurface(EmptyImage);
+    EmptyImage = EmptyImage2;
+}
+
+// The display coordinate of a grid's first cell: its position rounded half
+// to even. Cell i lies i pixels further on.
+int64_t DisplayStart(double Position) { return Round(Position); }
+
+// The blit takes positions in the 16 bits of SDL_Rect's fields. A cell
+// beyond them lies far off the display; it is left out rather than wrapped
+// round onto it.
+bool FitsBlitRect(int64_t Coordinate) { return Coordinate >= INT16_MIN && Coordinate <= INT16_MAX; }
+
+// Calls Draw(column, row, heat) for every cell with positive heat, column
+// by column and top to bottom, never beyond the grid that is really there.
+template <typename TDraw>
+void ForEachLitCell(const TFireCell& F, TDraw Draw)
+{
+    const size_t Columns = std::min(F.Cells.size(), static_cast<size_t>(std::max(F.Columns, 0)));
+    for (size_t I = 0; I < Columns; ++I) {
+        const std::vector<int32_t>& Column = F.Cells[I];
+        const size_t Rows = std::min(Column.size(), static_cast<size_t>(std::max(F.Rows, 0)));
+        for (size_t J = 0; J < Rows; ++J)
+            if (Column[J] > 0) Draw(static_cast<int32_t>(I), static_cast<int32_t>(J), Column[J]);
+    }
+}
+
+// Surface is of the one format whose blend BlitBlend reproduces.
+bool HasKnownBlend(const SDL_Surface* Surface)
+{
+    const SDL_PixelFormat* Format = Surface->format;
+    return Format->BytesPerPixel == 4 && Format->Rmask == 0x00FF0000u && Format->Gmask == 0x0000FF00u &&
+           Format->Bmask == 0x000000FFu && Format->Amask == 0;
+}
+
+// Keeps Screen's pixels addressable for the draw: locked once, if SDL needs it.
+class TScreenLock {
+public:
+    TScreenLock() : Needed(SDL_MUSTLOCK(Screen)), Ok(!Needed || SDL_LockSurface(Screen) == 0) {}
+    ~TScreenLock()
+    {
+        if (Needed && Ok) SDL_UnlockSurface(Screen);
+    }
+    TScreenLock(const TScreenLock&) = delete;
+    TScreenLock& operator=(const TScreenLock&) = delete;
+    bool Locked() const { return Ok; }
+
+private:
+    bool Needed;
+    bool Ok;
+};
+
+// Blends every lit cell straight into Screen's pixels, as the one-pixel
+// blits would, clipped to Screen's clipping rectangle as they are.
+void BlendFire(const TFireCell& F, uint8_t Intensity)
+{
+    Uint32 Colours[256]; // by heat; heat above 255 is drawn as 255
+    for (int32_t Heat = 1; Heat <= 255; ++Heat) {
+        const TFireColour C = FireColour(Heat);
+        Colours[Heat] = SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue);
+    }
+    // SDL keeps the clipping rectangle inside the surface; the bounds are
+    // held to it all the same, so no write can leave the pixels.
+    const SDL_Rect& Clip = Screen->clip_rect;
+    const int64_t ClipLeft = std::max<int64_t>(Clip.x, 0);
+    const int64_t ClipRight = std::min<int64_t>(static_cast<int64_t>(Clip.x) + Clip.w, Screen->w);
+    const int64_t ClipTop = std::max<int64_t>(Clip.y, 0);
+    const int64_t ClipBottom = std::min<int64_t>(static_cast<int64_t>(Clip.y) + Clip.h, Screen->h);
+
+    const auto Pixels = static_cast<Uint8*>(Screen->pixels);
+    const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
+    ForEachLitCell(F, [&](int32_t I, int32_t J, int32_t Heat) {
+        const int64_t X = Left + I, Y = Top + J;
+        if (X < ClipLeft || X >= ClipRight || Y < ClipTop || Y >= ClipBottom) return;
+        Uint8* Pixel = Pixels + Y * Screen->pitch + X * 4;
+        Uint32 Value;
+        std::memcpy(&Value, Pixel, sizeof Value);
+        Value = BlitBlend(Value, Colours[std::min(Heat, 255)], FireOpacity(Heat, Intensity));
+        std::memcpy(Pixel, &Value, sizeof Value);
+    });
+}
+
+} // namespace
+
+void DrawFire(const TFireCell& F, uint8_t Intensity)
+{
+    if (Screen == nullptr || EmptyImage2 == nullptr) return;
+    ShareScratchSurface();
+    if (HasKnownBlend(Screen) && HasKnownBlend(EmptyImage) && !(EmptyImage->flags & SDL_SRCCOLORKEY)) {
+        TScreenLock Lock;
+        if (Lock.Locked() && Screen->pixels != nullptr) {
+            BlendFire(F, Intensity);
+            return;
+        }
+    }
+    DrawFireLiteral(F, Intensity);
+}
+
+void DrawFireLiteral(const TFireCell& F, uint8_t Intensity)
+{
+    if (Screen == nullptr || EmptyImage2 == nullptr) return;
+    ShareScratchSurface();
+    const SDL_Rect Src = MakeRect(0, 0, 1, 1);
+    const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
+    ForEachLitCell(F, [&](int32_t I, int32_t J, int32_t Heat) {
+        const int64_t X = Left + I, Y = Top + J;
+        if (!FitsBlitRect(X) || !FitsBlitRect(Y)) return;
+        const TFireColour C = FireColour(Heat);
+        PutPixel(EmptyImage, SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), false, 1, 1);
+        SDL_SetAlpha(EmptyImage, SDL_SRCALPHA | SDL_SRCCOLORKEY, FireOpacity(Heat, Intensity));
+        BlitAt(EmptyImage, Src, Screen, ClipRect, static_cast<int>(X), static_cast<int>(Y), false);
+    });
+    ShareScratchSurface();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Drawing the fire onto the display: each cell with positive heat is one
+// display pixel, at (Left + column, Top + row) in display coordinates,
+// blended over what is there in its colour with its opacity.
+
+#include <cstdint>
+
+#include "sim/fire/fire.h"
+
+// Draws every lit cell of F onto Screen, column by column and top to
+// bottom; Intensity (0..255) scales every cell's opacity. EmptyImage is
+// made to refer to the surface of EmptyImage2 (a separate surface it held is
+// released). Does nothing while the display is closed.
+//
+// The pixels are blended straight into the display with the blit's own
+// arithmetic (BlitBlend), so the picture is the same, pixel for pixel, as
+// DrawFireLiteral's; for a display of another format it falls back to that.
+void DrawFire(const TFireCell& F, uint8_t Intensity);
+
+// The same picture drawn one SDL blit per lit cell: the cell's colour is
+// written into the scratch pixel of EmptyImage, which is given the cell's
+// opacity and blitted onto the display. Up to 80 000 blits on the fire
+// screen; the reference DrawFire is held to.
+void DrawFireLiteral(const TFireCell& F, uint8_t Intensity);
