@@ -18,7 +18,6 @@ void RunBlankScreen(Uint8 Own, Uint8 EscState)
 
 } // namespace
 
-void RunMenu() { RunBlankScreen(StateMenu, StateQuit); }
 void RunParticleScreen() { RunBlankScreen(StateParticles, StateMenu); }
 void RunTornadoScreen() { RunBlankScreen(StateTornado, StateMenu); }
 void RunFireScreen() { RunBlankScreen(StateFire, StateQuit); }

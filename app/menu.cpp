@@ -1,0 +1,76 @@
+// The main menu: a window of five buttons that start the simulations,
+// toggle full screen and quit, and a test window showing an edit, a spin
+// edit and a progress bar that follows the spin edit. Everything is built
+// afresh on each visit.
+
+#include "app/frame.h"
+#include "app/input.h"
+#include "app/screen_state.h"
+#include "app/screens.h"
+#include "app/video.h"
+#include "draw/codepage.h"
+#include "ui/window.h"
+
+namespace {
+
+const char* const MenuName = "Menu";
+const char* const TestName = "Test";
+
+enum : size_t { ParticlesButton, TornadoButton, FireButton, FullScreenButton, QuitButton, ButtonCount };
+
+TWindowGroup CreateMenuWindows()
+{
+    TWindowGroup Windows;
+    InitWindowGroup(Windows, 2);
+
+    Windows.Items[0] = CreateWindow(MenuName, Cp1250("Wybierz symulację"), 100, 100, 220, 195, true);
+    TButtonGroup& Buttons = Windows.Items[0].Buttons;
+    InitButtonGroup(Buttons, ButtonCount, true);
+    // 26-pixel buttons: the first three edge to edge, one button's height
+    // free before the last two.
+    Buttons.Items[ParticlesButton] = CreateButton(Cp1250("Symulacja cząsteczek"), 5, 5, 0, 0);
+    Buttons.Items[TornadoButton] = CreateButton(Cp1250("Symulacja tornada"), 5, 31, 0, 0);
+    Buttons.Items[FireButton] = CreateButton(Cp1250("Symulacja ognia"), 5, 57, 0, 0);
+    Buttons.Items[FullScreenButton] = CreateButton(Cp1250("Fullscreen [Alt+Enter]"), 5, 109, 0, 0);
+    Buttons.Items[QuitButton] = CreateButton(Cp1250("Wyjdź [Esc]"), 5, 135, 0, 0);
+
+    Windows.Items[1] = CreateWindow(TestName, Cp1250("Test okna"), 350, 150, 300, 300, true);
+    TWindow& Test = Windows.Items[1];
+    InitEditGroup(Test.Edits, 1, true);
+    Test.Edits.Items[0] = CreateEdit(5, 5, 16, "Hello!", 0, 0, 0, false);
+    InitSpinEditGroup(Test.SpinEdits, 1, true);
+    Test.SpinEdits.Items[0] = CreateSpinEdit(5, 31, 16, 50, 100, 0, 0, 0, 0);
+    InitProgressBarGroup(Test.ProgressBars, 1, true);
+    Test.ProgressBars.Items[0] = CreateProgressBar(5, 57, 16, 50, 100);
+    return Windows;
+}
+
+void ReactToMenuButtons(TWindow& Menu)
+{
+    const std::vector<TButton>& Buttons = Menu.Buttons.Items;
+    if (Buttons[ParticlesButton].Clicked) ScreenState = StateParticles;
+    if (Buttons[TornadoButton].Clicked) ScreenState = StateTornado;
+    if (Buttons[FireButton].Clicked) ScreenState = StateFire;
+    if (Buttons[FullScreenButton].Clicked) ToggleFullScreen();
+    if (Buttons[QuitButton].Clicked) ScreenState = StateQuit;
+}
+
+} // namespace
+
+void RunMenu()
+{
+    TWindowGroup Windows = CreateMenuWindows();
+    while (ScreenState == StateMenu) {
+        PollEvents(StateQuit);
+        ClearScreen();
+        if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
+        UpdateWindows(Windows, true);
+        DrawWindows(Windows);
+        // Raising reorders the group, so the windows are found by name.
+        if (TWindow* Menu = FindWindow(Windows, MenuName)) ReactToMenuButtons(*Menu);
+        // After drawing: the bar shows the spin edit's value of the frame before.
+        if (TWindow* Test = FindWindow(Windows, TestName))
+            Test->ProgressBars.Items[0].Value = Test->SpinEdits.Items[0].Value;
+        FinishFrame();
+    }
+}

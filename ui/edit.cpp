@@ -1,0 +1,228 @@
+#include "ui/edit.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "app/input.h"
+#include "draw/display.h"
+#include "draw/surface.h"
+#include "draw/text.h"
+#include "sim/geometry/rounding.h"
+#include "ui/hot_rect.h"
+#include "ui/integer_text.h"
+#include "ui/sheets.h"
+
+namespace {
+
+constexpr int CharWidth = 8; // pixels per character
+
+// Pascal-style string editing with 1-based indices. Deleting outside
+// 1 .. Length does nothing; inserting beyond the end appends, below 1
+// inserts at the front.
+void DeleteAt(std::string& S, int64_t Index, int64_t Count)
+{
+    if (Index < 1 || Index > static_cast<int64_t>(S.size()) || Count <= 0) return;
+    S.erase(static_cast<size_t>(Index - 1), static_cast<size_t>(Count));
+}
+
+void InsertAt(std::string& S, int64_t Index, const std::string& Piece)
+{
+    const int64_t Position = std::clamp<int64_t>(Index - 1, 0, static_cast<int64_t>(S.size()));
+    S.insert(static_cast<size_t>(Position), Piece);
+}
+
+int64_t Limited(int64_t Value, int64_t Low, int64_t High)
+{
+    if (Value > High) Value = High;
+    if (Value < Low) Value = Low;
+    return Value;
+}
+
+// The 1-based character index under the mouse (truncated towards zero).
+int64_t MouseIndex(int64_t Left)
+{
+    return (int64_t{MouseX} + OriginX - Left + 3) / CharWidth;
+}
+
+// Where the key stroke works: the text and the three indices, held wide so
+// that no step can overflow.
+struct TStroke {
+    std::string S;
+    int64_t SelStart, SelEnd, Caret;
+    int64_t MaxLength;
+};
+
+bool IsMovementOrDeletion(const std::string& Name)
+{
+    return Name == "Del" || Name == "Bksp" || Name == "Left" || Name == "Right";
+}
+
+// One key stroke, KeyName, on a focused field.
+//
+//  1. A selection is replaced: its characters Lo .. Hi go (N + 1 of them,
+//     N = Hi - Lo) and an insertion point inside it moves to its start, one
+//     after it moves back by the N + 1 characters that went.
+//  2. Caret becomes the 1-based index of the character after the insertion
+//     point.
+//  3. Replacement: a typed name goes in at Caret; the indices stay, so the
+//     highlight stays on the same positions. Movement and deletion keys only
+//     delete the selection.
+//  4. Otherwise by the key:
+//       "Left"   Caret - 2  (one to the left as a count)
+//       "Right"  unchanged  (one to the right)
+//       "Del"    the character after the insertion point goes, Caret - 1
+//       "Bksp"   the character before it goes, Caret - 2; a text shorter
+//                than 2 becomes empty with Caret 1
+//       other    the name goes in at Caret (the insertion point ends after it)
+//     then Caret is limited to 0 .. MaxLength and the selection collapses
+//     onto it.
+//  5. The text is cut to MaxLength characters.
+//
+//  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", selection 1..4 kept
+//  (bounded to 1..3 at the next update); then "Y" -> "Y".
+//  "Hello!", Caret 5, selection 1..2:  "z" -> "lloz!", Caret 4.
+void ApplyKeyStroke(TStroke& K, const std::string& Name)
+{
+    bool Replacement = false;
+    if (K.SelStart != K.SelEnd) {
+        const int64_t Lo = std::min(K.SelStart, K.SelEnd);
+        const int64_t Hi = std::max(K.SelStart, K.SelEnd);
+        const int64_t N = Hi - Lo;
+        DeleteAt(K.S, Lo, N + 1);
+        if (Lo <= K.Caret && K.Caret <= Hi)
+            K.Caret = Lo - 1;
+        else if (Hi < K.Caret)
+            K.Caret -= N + 1;
+        Replacement = true;
+    }
+
+    K.Caret += 1;
+
+    if (Replacement) {
+        if (!IsMovementOrDeletion(Name)) InsertAt(K.S, K.Caret, Name);
+    } else {
+        if (Name == "Left") {
+            K.Caret -= 2;
+        } else if (Name == "Right") {
+            // the insertion point is one further right already
+        } else if (Name == "Del") {
+            DeleteAt(K.S, K.Caret, 1);
+            K.Caret -= 1;
+        } else if (Name == "Bksp") {
+            if (K.S.size() >= 2) {
+                DeleteAt(K.S, K.Caret - 1, 1);
+                K.Caret -= 2;
+            } else {
+                K.S.clear();
+                K.Caret = 1;
+            }
+        } else {
+            InsertAt(K.S, K.Caret, Name);
+        }
+        K.Caret = Limited(K.Caret, 0, K.MaxLength);
+        K.SelStart = K.SelEnd = K.Caret;
+    }
+
+    if (static_cast<int64_t>(K.S.size()) > K.MaxLength) K.S.resize(static_cast<size_t>(std::max<int64_t>(K.MaxLength, 0)));
+}
+
+} // namespace
+
+TEdit CreateEdit(int X, int Y, int MaxLength, const std::string& Text, int SelStart, int SelEnd, int Caret,
+                 bool Numeric)
+{
+    TEdit E;
+    E.Pos = MakeVector(X, Y);
+    E.MaxLength = MaxLength;
+    E.Text = Text;
+    E.SelStart = SelStart;
+    E.SelEnd = SelEnd;
+    E.Caret = Caret;
+    E.Numeric = Numeric;
+    return E;
+}
+
+void DrawEdit(TEdit& E, double OffX, double OffY)
+{
+    const int64_t L = Round(static_cast<Extended>(E.Pos.X) + OffX);
+    const int64_t T = Round(static_cast<Extended>(E.Pos.Y) + OffY);
+    const int64_t W = int64_t{CharWidth} * E.MaxLength;
+
+    DrawPiece(EditImage, EditLeftCap, L, T);
+    DrawStretched(EditImage, EditMiddle, L + 2, T, W + 4, 1);
+    DrawPiece(EditImage, EditRightCap, L + W + 6, T);
+
+    // The highlight covers characters First .. Last; the caret mark is a
+    // 9-pixel block over character SelStart.
+    const int64_t Start = E.SelStart;
+    const int64_t End = E.SelEnd;
+    const Uint32 AlphaFlag = EditImage->flags & SDL_SRCALPHA;
+    const Uint8 Alpha = EditImage->format->alpha;
+    SDL_SetAlpha(EditImage, SDL_SRCALPHA, Alpha / 2);
+    int64_t First = 0;
+    int64_t Last = -1;
+    if (End > Start) {
+        First = CharWidth * (Start - 1) + 3;
+        Last = CharWidth * End + 3;
+    } else if (End < Start) {
+        First = CharWidth * (End - 1) + 3;
+        Last = CharWidth * Start + 3;
+    } else if (E.Focused) {
+        First = CharWidth * (Start - 1) + 3;
+        Last = CharWidth * Start + 3;
+    }
+    DrawStretched(EditImage, EditSelection, L + First, T, Last - First + 1, 1);
+    SDL_SetAlpha(EditImage, AlphaFlag, Alpha);
+
+    const size_t Shown = static_cast<size_t>(std::max(E.MaxLength, 0));
+    DrawText(BlitterCoord(L + 3), BlitterCoord(T + 3), MapColour(0, 0, 0), E.Text.substr(0, Shown), false, 0);
+}
+
+void UpdateEdit(TEdit& E, bool Active, double OffX, double OffY)
+{
+    TStroke K = {E.Text, E.SelStart, E.SelEnd, E.Caret, E.MaxLength};
+    const int64_t Index = MouseIndex(Round(static_cast<Extended>(E.Pos.X) + OffX));
+
+    // 1. Focus: a press on the text area of the focused window takes the
+    // keyboard; a press anywhere else gives it up.
+    const THotRect Hot = {Displaced(E.Pos.X, OffX, 3), Displaced(E.Pos.Y, OffY, 3),
+                          Displaced(E.Pos.X, OffX, static_cast<Extended>(CharWidth) * E.MaxLength),
+                          Displaced(E.Pos.Y, OffY, 22)};
+    if (MouseOver(Hot) && MousePressed && Active) {
+        E.Focused = true;
+        K.SelStart = Index;
+    } else if (MousePressed) {
+        E.Focused = false;
+    }
+
+    // 2. Mouse selection, wherever the mouse goes while held.
+    if (Active) {
+        if (MouseHeld && E.Focused) K.SelEnd = Index;
+        if (MouseReleased && E.Focused) K.Caret = K.SelEnd < K.SelStart ? K.SelEnd - 1 : K.SelEnd;
+    }
+
+    // 3. Indices inside the text (all 0 for an empty text).
+    const auto Length = static_cast<int64_t>(K.S.size());
+    K.SelStart = std::min(std::max<int64_t>(K.SelStart, 1), Length);
+    K.SelEnd = std::min(std::max<int64_t>(K.SelEnd, 1), Length);
+    K.Caret = std::max<int64_t>(std::min(K.Caret, Length), 0);
+
+    // 4. The frame's key.
+    if (E.Focused && KeyDown) ApplyKeyStroke(K, KeyName);
+
+    // 5.
+    K.Caret = Limited(K.Caret, 0, K.MaxLength);
+
+    // 6. A numeric field keeps only texts that read as integers, rewritten
+    // canonically; the indices move all the same.
+    if (E.Numeric) {
+        if (K.S.empty()) K.S = "0";
+        if (K.S == "-") K.S = "-1";
+        if (const std::optional<int> Value = ReadInteger(K.S)) E.Text = WriteInteger(*Value);
+    } else {
+        E.Text = K.S;
+    }
+    E.SelStart = static_cast<int>(K.SelStart);
+    E.SelEnd = static_cast<int>(K.SelEnd);
+    E.Caret = static_cast<int>(K.Caret);
+}
