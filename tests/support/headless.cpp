@@ -64,6 +64,25 @@ std::vector<std::string> THeadless::LogLines() const
     return Lines;
 }
 
+void ClickAt(THeadless& Program, int Frame, int X, int Y)
+{
+    Program.On(Frame - 1, [=] {
+        MovePointer(X, Y);
+        PushMouseButton(true);
+    });
+    Program.On(Frame, [] { PushMouseButton(false); });
+}
+
+void DragAt(THeadless& Program, int Frame, int X1, int Y1, int X2, int Y2)
+{
+    Program.On(Frame - 1, [=] {
+        MovePointer(X1, Y1);
+        PushMouseButton(true);
+    });
+    Program.On(Frame, [=] { MovePointer(X2, Y2); });
+    Program.On(Frame + 1, [] { PushMouseButton(false); });
+}
+
 void PushMouseButton(bool Down, Uint8 Button)
 {
     SDL_Event E{};

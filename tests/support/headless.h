@@ -42,6 +42,14 @@ private:
     void RunActions(int Frame);
 };
 
+// A click on display pixel (X, Y): pressed in frame Frame, released in the
+// next one, as a user's click spans frames.
+void ClickAt(THeadless& Program, int Frame, int X, int Y);
+
+// A drag: pressed on (X1, Y1) in frame Frame, moved to (X2, Y2) for the next
+// frame, released there in the frame after.
+void DragAt(THeadless& Program, int Frame, int X1, int Y1, int X2, int Y2);
+
 // Input through SDL's queue.
 void PushMouseButton(bool Down, Uint8 Button = SDL_BUTTON_LEFT);
 void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers = KMOD_NONE);

@@ -1,0 +1,138 @@
+// The particle screen: the user throws particles and draws walls with the
+// mouse, whichever of the two radio boxes is chosen, and tunes gravity and
+// the frictions with three spin edits. The world stands still while the
+// control window has the focus.
+
+#include "app/control_window.h"
+#include "app/frame.h"
+#include "app/input.h"
+#include "app/screen_state.h"
+#include "app/screens.h"
+#include "app/video.h"
+#include "draw/codepage.h"
+#include "draw/text.h"
+#include "sim/geometry/vector_draw.h"
+#include "sim/particles/physics.h"
+#include "sim/particles/physics_draw.h"
+#include "sim/particles/readout.h"
+
+namespace {
+
+// Items of the control window's groups.
+enum : size_t { ParticleBox, WallBox };
+enum : size_t { ForcesBox, ThickBox };
+enum : size_t { GravityEdit, WallFrictionEdit, AirFrictionEdit };
+
+TWindow CreateParticleControls()
+{
+    TWindow Window = CreateControlWindow(360, 180, 5, 85);
+
+    Window.RadioGroups.resize(1);
+    TRadioGroup& Gesture = Window.RadioGroups[0];
+    InitRadioGroup(Gesture, 2, true, true); // nothing chosen; a second click clears the choice
+    Gesture.Items[ParticleBox] = CreateRadioBox(Cp1250("Cząsteczka"), 5, 5, false, 0);
+    Gesture.Items[WallBox] = CreateRadioBox(Cp1250("Ściana"), 5, 23, false, 0);
+
+    Window.CheckGroups.resize(1);
+    TCheckGroup& Look = Window.CheckGroups[0];
+    InitCheckGroup(Look, 2, true);
+    Look.Items[ForcesBox] = CreateCheckBox(Cp1250("Rysuj siły"), 5, 41, false, 0);
+    Look.Items[ThickBox] = CreateCheckBox(Cp1250("Pogrubienie"), 5, 59, false, 0);
+
+    InitLabelGroup(Window.Labels, 3, true);
+    Window.Labels.Items[0] = CreateLabel(155, 5, Cp1250("Grawitacja 0-1000"));
+    Window.Labels.Items[1] = CreateLabel(155, 49, Cp1250("Tarcie ścian 0-1000"));
+    Window.Labels.Items[2] = CreateLabel(155, 93, Cp1250("Tarcie powietrza 0-1000"));
+
+    InitSpinEditGroup(Window.SpinEdits, 3, true);
+    Window.SpinEdits.Items[GravityEdit] = CreateSpinEdit(155, 21, 20, 500, 1000, 0, 0, 0, 0);
+    Window.SpinEdits.Items[WallFrictionEdit] = CreateSpinEdit(155, 65, 20, 300, 1000, 0, 0, 0, 0);
+    Window.SpinEdits.Items[AirFrictionEdit] = CreateSpinEdit(155, 109, 20, 1, 1000, 0, 0, 0, 0);
+    return Window;
+}
+
+// A release outside the focused window completes the gesture begun at
+// PressVector: a particle thrown with a tenth of the drag, or a wall whose
+// first end is never the lower one on screen.
+void CompleteGesture(TPhysics& World, const TWindow& Controls)
+{
+    const TRadioGroup& Gesture = Controls.RadioGroups[0];
+    if (Gesture.Items[ParticleBox].Checked) {
+        TParticle Particle{};
+        Particle.Pos = MakeVector(PressVector.X, PressVector.Y);
+        Particle.Vel = VectorScaled(VectorDiff(DragVector, PressVector), 0.1);
+        World.Particles.push_back(Particle);
+    }
+    if (Gesture.Items[WallBox].Checked && !SameVector(PressVector, DragVector)) {
+        if (DragVector.Y < PressVector.Y) SwapVectors(PressVector, DragVector);
+        TSegment Wall{MakeVector(PressVector.X, PressVector.Y), MakeVector(DragVector.X, DragVector.Y), {}};
+        UpdateSegment(Wall);
+        World.Walls.push_back(Wall);
+    }
+}
+
+// The spin edits, 0 to 1000, become the world's settings for the next step.
+void ReadSettings(TPhysics& World, const TWindow& Controls)
+{
+    const auto Fraction = [&](size_t Edit) {
+        const TSpinEdit& S = Controls.SpinEdits.Items[Edit];
+        return static_cast<double>(S.Value) / S.MaxValue;
+    };
+    World.Gravity = MakeVector(0, Fraction(GravityEdit));
+    World.WallFriction = 1 - Fraction(WallFrictionEdit);
+    World.AirFriction = 1 - Fraction(AirFrictionEdit);
+}
+
+// The drag under way: an arrow from the press point to the pointer, with
+// its direction and length written in the display's top-left corner.
+void DrawDrag()
+{
+    SetVector(DragVector, MouseX, MouseY);
+    const TVector D = VectorDiff(DragVector, PressVector);
+    const Uint32 Yellow = MapColour(255, 255, 0);
+    DrawArrow(D, Yellow, PressVector, 1.0);
+    DrawText(1, 1, Yellow, Cp1250("Kąt: ") + FormatReadout(D.Angle), false, 0);
+    DrawText(1, 17, Yellow, Cp1250("Wartość: ") + FormatReadout(D.Length), false, 0);
+}
+
+} // namespace
+
+void RunParticleScreen()
+{
+    TPhysics World;
+    InitPhysics(World);
+    TWindowGroup Windows;
+    InitWindowGroup(Windows, 1);
+    Windows.Items[0] = CreateParticleControls();
+    bool Placing = false; // a press began a gesture that is still held
+
+    while (ScreenState == StateParticles) {
+        // Gestures react to each button event inside the poll, so two clicks
+        // in one frame make two particles; the focus is the previous frame's.
+        PollEvents(StateMenu, [&](const SDL_Event& E) {
+            if (E.type == SDL_MOUSEBUTTONDOWN) Placing = true;
+            if (E.type != SDL_MOUSEBUTTONUP) return;
+            Placing = false;
+            const TWindow& Controls = ControlWindow(Windows);
+            if (!Controls.Focused) CompleteGesture(World, Controls);
+        });
+        ClearScreen();
+
+        const TWindow& Before = ControlWindow(Windows);
+        const bool Paused = Before.Focused;
+        const TCheckGroup& Look = Before.CheckGroups[0];
+        DrawPhysics(World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
+                    Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
+        if (!Paused) StepPhysics(World);
+        // While focused, only a release decides: one outside takes the focus away.
+        UpdateWindows(Windows, !Paused);
+        DrawWindows(Windows);
+
+        const TWindow& Controls = ControlWindow(Windows);
+        ReadSettings(World, Controls);
+        if (Controls.Focused) Placing = false; // a press on the window draws no arrow
+        if (BackClicked(Windows)) ScreenState = StateMenu;
+        if (MouseHeld && Placing) DrawDrag();
+        FinishFrame();
+    }
+}
