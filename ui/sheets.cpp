@@ -54,12 +54,13 @@ bool StripsFit(const SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64
            InBlitterRange(Y, Y + Rows - 1 + Piece.h - 1);
 }
 
-// A Width x Height surface in the sheet's own pixel format whose pixel
-// (x, y) is the sheet's pixel (SheetX(x), SheetY(y)), keyed and translucent
-// like the sheet, so that blitting it blends each pixel exactly as
-// blitting that sheet pixel would.
-template <typename TColumnOf, typename TRowOf>
-SDL_Surface* MakeStrip(SDL_Surface* Sheet, int Width, int Height, TColumnOf SheetX, TRowOf SheetY)
+// A Width x Height surface in the sheet's own pixel format, keyed and
+// translucent like the sheet, so that blitting it blends each pixel exactly
+// as blitting that sheet pixel would. Its pixel (x, y) is the sheet's pixel
+// (Piece.x + (SingleColumn ? Column : x), Piece.y + (SingleRow ? Row : y)):
+// one piece column or row repeated, or the piece's own columns or rows.
+SDL_Surface* MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, int Height, bool SingleColumn,
+                       int Column, bool SingleRow, int Row)
 {
     const SDL_PixelFormat* Format = Sheet->format;
     SDL_Surface* Strip = SDL_CreateRGBSurface(SDL_SWSURFACE, Width, Height, Format->BitsPerPixel, Format->Rmask,
@@ -69,15 +70,24 @@ SDL_Surface* MakeStrip(SDL_Surface* Sheet, int Width, int Height, TColumnOf Shee
         SDL_FreeSurface(Strip);
         return nullptr;
     }
-    const int Bytes = Format->BytesPerPixel;
+    const auto Bytes = static_cast<std::ptrdiff_t>(Format->BytesPerPixel);
+    const auto RowBytes = static_cast<size_t>(Width * Bytes);
     const auto* From = static_cast<const Uint8*>(Sheet->pixels);
     auto* To = static_cast<Uint8*>(Strip->pixels);
-    for (int Y = 0; Y < Height; ++Y)
-        for (int X = 0; X < Width; ++X)
-            std::memcpy(To + static_cast<std::ptrdiff_t>(Y) * Strip->pitch + static_cast<std::ptrdiff_t>(X) * Bytes,
-                        From + static_cast<std::ptrdiff_t>(SheetY(Y)) * Sheet->pitch +
-                            static_cast<std::ptrdiff_t>(SheetX(X)) * Bytes,
-                        static_cast<size_t>(Bytes));
+    for (int Y = 0; Y < Height; ++Y) {
+        Uint8* Line = To + static_cast<std::ptrdiff_t>(Y) * Strip->pitch;
+        if (SingleRow && Y > 0) { // every row alike: copy the first
+            std::memcpy(Line, To, RowBytes);
+            continue;
+        }
+        const Uint8* SheetLine = From + static_cast<std::ptrdiff_t>(Piece.y + (SingleRow ? Row : Y)) * Sheet->pitch;
+        if (SingleColumn) {
+            const Uint8* Pixel = SheetLine + (Piece.x + Column) * Bytes;
+            for (int X = 0; X < Width; ++X) std::memcpy(Line + X * Bytes, Pixel, static_cast<size_t>(Bytes));
+        } else {
+            std::memcpy(Line, SheetLine + Piece.x * Bytes, RowBytes);
+        }
+    }
     SDL_UnlockSurface(Sheet);
 
     // Keyed as every sheet is at start-up, then given the sheet's current alpha.
@@ -106,9 +116,7 @@ bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y,
     std::vector<SDL_Surface*> Strips;
     for (int K = ColumnStrips - 1; K >= 0; --K)
         for (int L = RowStrips - 1; L >= 0; --L) {
-            const auto SheetX = [&](int Column) { return Piece.x + (AcrossByColumn ? K : Column); };
-            const auto SheetY = [&](int Row) { return Piece.y + (DownByRow ? L : Row); };
-            SDL_Surface* Strip = MakeStrip(Sheet, Width, Height, SheetX, SheetY);
+            SDL_Surface* Strip = MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L);
             if (Strip == nullptr) {
                 for (SDL_Surface* Made : Strips) SDL_FreeSurface(Made);
                 return false;
