@@ -139,7 +139,7 @@ bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y,
 void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
                    int64_t Rows)
 {
-    if (Columns <= 0 || Rows <= 0 || Piece.w == 0 || Piece.h == 0) return;
+    if (Sheet == nullptr || Columns <= 0 || Rows <= 0 || Piece.w == 0 || Piece.h == 0) return;
     if (Columns == 1 && Rows == 1) {
         DrawPiece(Sheet, Piece, X, Y);
         return;
