@@ -1,5 +1,9 @@
 #include "ui/sheets.h"
 
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
 #include "draw/display.h"
 #include "draw/surface.h"
 
@@ -28,9 +32,118 @@ void DrawPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y)
     BlitAt(Sheet, Piece, Screen, ClipRect, BlitterCoord(X), BlitterCoord(Y), false);
 }
 
-void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
-                   int64_t Rows)
+namespace {
+
+// The literal method: one blit per copy, columns outer, rows inner.
+void DrawEachCopy(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
 {
     for (int64_t I = 0; I < Columns; ++I)
         for (int64_t J = 0; J < Rows; ++J) DrawPiece(Sheet, Piece, X + I, Y + J);
+}
+
+bool InBlitterRange(int64_t First, int64_t Last) { return First >= INT16_MIN && Last <= INT16_MAX; }
+
+// Whole strips reproduce the copies exactly only where every copy's
+// position survives the blitter's 16 bits unchanged and SDL clips each
+// copy the way it clips the strip. Paletted sheets keep the literal method.
+bool StripsFit(const SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
+               int64_t Rows)
+{
+    return Sheet->format->palette == nullptr && Piece.x >= 0 && Piece.y >= 0 && Piece.x + Piece.w <= Sheet->w &&
+           Piece.y + Piece.h <= Sheet->h && InBlitterRange(X, X + Columns - 1 + Piece.w - 1) &&
+           InBlitterRange(Y, Y + Rows - 1 + Piece.h - 1);
+}
+
+// A Width x Height surface in the sheet's own pixel format, keyed and
+// translucent like the sheet, so that blitting it blends each pixel exactly
+// as blitting that sheet pixel would. Its pixel (x, y) is the sheet's pixel
+// (Piece.x + (SingleColumn ? Column : x), Piece.y + (SingleRow ? Row : y)):
+// one piece column or row repeated, or the piece's own columns or rows.
+SDL_Surface* MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, int Height, bool SingleColumn,
+                       int Column, bool SingleRow, int Row)
+{
+    const SDL_PixelFormat* Format = Sheet->format;
+    SDL_Surface* Strip = SDL_CreateRGBSurface(SDL_SWSURFACE, Width, Height, Format->BitsPerPixel, Format->Rmask,
+                                              Format->Gmask, Format->Bmask, Format->Amask);
+    if (Strip == nullptr) return nullptr;
+    if (SDL_LockSurface(Sheet) != 0) {
+        SDL_FreeSurface(Strip);
+        return nullptr;
+    }
+    const auto Bytes = static_cast<std::ptrdiff_t>(Format->BytesPerPixel);
+    const auto RowBytes = static_cast<size_t>(Width * Bytes);
+    const auto* From = static_cast<const Uint8*>(Sheet->pixels);
+    auto* To = static_cast<Uint8*>(Strip->pixels);
+    for (int Y = 0; Y < Height; ++Y) {
+        Uint8* Line = To + static_cast<std::ptrdiff_t>(Y) * Strip->pitch;
+        if (SingleRow && Y > 0) { // every row alike: copy the first
+            std::memcpy(Line, To, RowBytes);
+            continue;
+        }
+        const Uint8* SheetLine = From + static_cast<std::ptrdiff_t>(Piece.y + (SingleRow ? Row : Y)) * Sheet->pitch;
+        if (SingleColumn) {
+            const Uint8* Pixel = SheetLine + (Piece.x + Column) * Bytes;
+            for (int X = 0; X < Width; ++X) std::memcpy(Line + X * Bytes, Pixel, static_cast<size_t>(Bytes));
+        } else {
+            std::memcpy(Line, SheetLine + Piece.x * Bytes, RowBytes);
+        }
+    }
+    SDL_UnlockSurface(Sheet);
+
+    // Keyed as every sheet is at start-up, then given the sheet's current alpha.
+    if (Sheet->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(Strip, SDL_SRCCOLORKEY | SDL_RLEACCEL, Format->colorkey);
+    if (Sheet->flags & SDL_SRCALPHA) SDL_SetAlpha(Strip, SDL_SRCALPHA, Format->alpha);
+    return Strip;
+}
+
+// The copies drawn as strips. Display pixel (X + c, Y + r) receives piece
+// pixel (k, l) from copy (c - k, r - l); the copies come columns outer and
+// rows inner, so the pixel sees its piece columns from the last (k = w - 1)
+// to the first, and within each its rows from the last to the first. A
+// strip per piece column (when the copies step across) and per piece row
+// (when they step down) keeps that order; a piece that is not repeated in
+// a direction goes across whole. Returns false, having drawn nothing, if a
+// strip cannot be made.
+bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
+{
+    const bool AcrossByColumn = Columns > 1;
+    const bool DownByRow = Rows > 1;
+    const int Width = AcrossByColumn ? static_cast<int>(Columns) : Piece.w;
+    const int Height = DownByRow ? static_cast<int>(Rows) : Piece.h;
+    const int ColumnStrips = AcrossByColumn ? Piece.w : 1;
+    const int RowStrips = DownByRow ? Piece.h : 1;
+
+    std::vector<SDL_Surface*> Strips;
+    for (int K = ColumnStrips - 1; K >= 0; --K)
+        for (int L = RowStrips - 1; L >= 0; --L) {
+            SDL_Surface* Strip = MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L);
+            if (Strip == nullptr) {
+                for (SDL_Surface* Made : Strips) SDL_FreeSurface(Made);
+                return false;
+            }
+            Strips.push_back(Strip);
+        }
+
+    size_t Next = 0;
+    for (int K = ColumnStrips - 1; K >= 0; --K)
+        for (int L = RowStrips - 1; L >= 0; --L) {
+            SDL_Surface* Strip = Strips[Next++];
+            DrawPiece(Strip, MakeRect(0, 0, Width, Height), X + (AcrossByColumn ? K : 0), Y + (DownByRow ? L : 0));
+            SDL_FreeSurface(Strip);
+        }
+    return true;
+}
+
+} // namespace
+
+void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
+                   int64_t Rows)
+{
+    if (Sheet == nullptr || Columns <= 0 || Rows <= 0 || Piece.w == 0 || Piece.h == 0) return;
+    if (Columns == 1 && Rows == 1) {
+        DrawPiece(Sheet, Piece, X, Y);
+        return;
+    }
+    if (StripsFit(Sheet, Piece, X, Y, Columns, Rows) && DrawStrips(Sheet, Piece, X, Y, Columns, Rows)) return;
+    DrawEachCopy(Sheet, Piece, X, Y, Columns, Rows);
 }

@@ -69,9 +69,11 @@ int BlitterCoord(int64_t V);
 // Blits Piece of Sheet with its top-left corner on display pixel (X, Y).
 void DrawPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y);
 
-// Blits Piece at (X + i, Y + j) for i = 0 .. Columns - 1 (outer) and
-// j = 0 .. Rows - 1 (inner); nothing when either count is 0 or less. Pieces
-// wider or taller than one pixel overlap their neighbours, and with a
-// translucent sheet each copy blends over the ones before it.
+// Draws exactly what blitting Piece at (X + i, Y + j) for i = 0 .. Columns
+// - 1 (outer) and j = 0 .. Rows - 1 (inner) draws; nothing when either
+// count is 0 or less. Pieces wider or taller than one pixel overlap their
+// neighbours, and with a translucent sheet each copy blends over the ones
+// before it. The copies are drawn as a few whole strips rather than one
+// blit per pixel (a window's body alone is some 70,000 copies).
 void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
                    int64_t Rows);

@@ -109,27 +109,3 @@ TEST(Menu, ProgressBarShowsTheSpinValueOneFrameLater)
     Program.Run(3);
     EXPECT_EQ(Shown, (std::vector<int>{8, 8, 16}));
 }
-
-TEST(Menu, EveryVisitStartsAfresh)
-{
-    THeadless Program;
-    int Before = -1;
-    int After = -1;
-    Program.On(0, [] {
-        MovePointer(UpArrowX, UpArrowY);
-        PushMouseButton(true);
-    });
-    Program.On(1, [] { MovePointer(UpArrowX + 100, UpArrowY); });
-    Program.On(2, [] { PushMouseButton(false); });
-    Program.On(3, [&] { Before = BarBlocks(); });
-    Click(Program, 3, TornadoX, TornadoY); // the tornado from frame 6 on
-    Program.On(6, [] { PushKey(SDLK_ESCAPE, true); });
-    Program.On(7, [] { PushKey(SDLK_ESCAPE, false); });
-    Program.On(8, [&] {
-        EXPECT_EQ(ScreenState, StateMenu);
-        After = BarBlocks();
-    });
-    Program.Run(8);
-    EXPECT_EQ(Before, 16);
-    EXPECT_EQ(After, 8);
-}

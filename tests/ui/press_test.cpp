@@ -1,146 +1,90 @@
-// The press protocol as buttons and boxes see it, driven frame by frame
-// through the input globals.
+// The press protocol, frame by frame: each row is one frame's mouse, whether
+// the window is active, and the flags the update leaves.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "ui/button.h"
 #include "ui/check_box.h"
-#include "ui/press.h"
 #include "ui_input.h"
 
 namespace {
 
-// "OK" at (5, 5) is 26x26: with the offset (100, 200) its hot rectangle
-// runs from (105, 205) to (131, 231), all edges inside.
-constexpr double OffX = 100;
-constexpr double OffY = 200;
+struct TRow {
+    char Mouse; // 'P' pressed, 'H' held, 'R' released, '-' at rest
+    int X, Y;
+    bool Active;
+    std::array<int, 3> HoverArmedClicked;
+};
 
-class PressTest : public ::testing::Test {
-protected:
+void MouseAs(const TRow& R)
+{
+    if (R.Mouse == 'P') Press(R.X, R.Y);
+    if (R.Mouse == 'H') Hold(R.X, R.Y);
+    if (R.Mouse == 'R') Release(R.X, R.Y);
+    if (R.Mouse == '-') Rest(R.X, R.Y);
+}
+
+// "OK" at (5, 5) is 26x26; at offset (100, 200) it covers (105, 205)-(131, 231).
+void Play(std::initializer_list<TRow> Rows)
+{
+    ResetInput();
     TButton B = CreateButton("OK", 5, 5, 0, 0);
-    void SetUp() override { ResetInput(); }
-    void Update(bool Active = true) { UpdateButton(B, Active, OffX, OffY); }
-};
-
-struct TFlags {
-    bool Hover, Armed, Clicked;
-    bool operator==(const TFlags&) const = default;
-};
-TFlags Flags(const TButton& B) { return {B.Hover, B.Armed, B.Clicked}; }
+    int Frame = 0;
+    for (const TRow& R : Rows) {
+        MouseAs(R);
+        UpdateButton(B, R.Active, 100, 200);
+        EXPECT_EQ((std::array<int, 3>{B.Hover, B.Armed, B.Clicked}), R.HoverArmedClicked) << "frame " << ++Frame;
+    }
+}
 
 } // namespace
 
-TEST_F(PressTest, PressOutsideThenReleaseInsideIsNoClick)
+TEST(PressProtocol, PressOutsideReleaseInsideIsNoClick)
 {
-    Press(90, 190);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{false, false, false}));
-    Hold(110, 210);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, false, false}));
-    Release(110, 210);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, false, false}));
+    Play({{'P', 90, 190, true, {0, 0, 0}}, {'H', 110, 210, true, {1, 0, 0}}, {'R', 110, 210, true, {1, 0, 0}}});
 }
 
-TEST_F(PressTest, PressDragOutAndBackReleaseInsideClicksOnce)
+TEST(PressProtocol, DragOutAndBackClicksOnceOnTheRelease)
 {
-    Press(110, 210);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, true, false}));
-    Hold(300, 300);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{false, true, false})); // still armed away from the button
-    Hold(120, 220);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, true, false}));
-    Release(120, 220);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, false, true}));
-    Rest(120, 220);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, false, false})); // Clicked holds for one update
+    Play({{'P', 110, 210, true, {1, 1, 0}},
+          {'H', 300, 300, true, {0, 1, 0}},
+          {'H', 120, 220, true, {1, 1, 0}},
+          {'R', 120, 220, true, {1, 0, 1}},
+          {'-', 120, 220, true, {1, 0, 0}}});
 }
 
-TEST_F(PressTest, PressInsideReleaseOutsideDisarmsWithoutClick)
+TEST(PressProtocol, ReleaseOutsideDisarmsWithoutClick)
 {
-    Press(110, 210);
-    Update();
-    Release(300, 300);
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{false, false, false}));
-    Rest(110, 210); // coming back afterwards does not click either
-    Update();
-    EXPECT_EQ(Flags(B), (TFlags{true, false, false}));
+    Play({{'P', 110, 210, true, {1, 1, 0}}, {'R', 300, 300, true, {0, 0, 0}}, {'-', 110, 210, true, {1, 0, 0}}});
 }
 
-TEST_F(PressTest, RightAndBottomEdgesBelongToTheHotRectangle)
+TEST(PressProtocol, RightAndBottomEdgesAreInside)
 {
-    Press(131, 231);
-    Update();
-    EXPECT_TRUE(B.Armed);
-    Release(131, 231);
-    Update();
-    EXPECT_TRUE(B.Clicked);
-
-    Rest(132, 231);
-    Update();
-    EXPECT_FALSE(B.Hover);
-    Rest(131, 232);
-    Update();
-    EXPECT_FALSE(B.Hover);
-    Rest(105, 205);
-    Update();
-    EXPECT_TRUE(B.Hover);
+    Play({{'P', 131, 231, true, {1, 1, 0}},
+          {'R', 131, 231, true, {1, 0, 1}},
+          {'-', 132, 231, true, {0, 0, 0}},
+          {'-', 131, 232, true, {0, 0, 0}}});
 }
 
-TEST_F(PressTest, HotRectangleUsesTheUnroundedOffset)
+TEST(PressProtocol, UnfocusedWidgetTracksHoverOnly)
 {
-    Rest(105, 210);
-    UpdateButton(B, true, 100.4, OffY); // the left edge is at 105.4
-    EXPECT_FALSE(B.Hover);
-    UpdateButton(B, true, 99.6, OffY);
-    EXPECT_TRUE(B.Hover);
+    Play({{'P', 110, 210, false, {1, 0, 0}},
+          {'P', 110, 210, true, {1, 1, 0}},
+          {'R', 110, 210, false, {1, 1, 0}},
+          {'-', 300, 300, false, {0, 1, 0}}});
 }
 
-TEST_F(PressTest, InactiveWidgetTracksHoverOnly)
+TEST(PressProtocol, CheckBoxFlipsOnAClickOfItsBoxNotItsCaption)
 {
-    Press(110, 210);
-    Update(false);
-    EXPECT_EQ(Flags(B), (TFlags{true, false, false}));
-
-    // Armed while active, then the window loses the focus: the flags freeze.
-    Update(true);
-    ASSERT_TRUE(B.Armed);
-    Release(110, 210);
-    Update(false);
-    EXPECT_EQ(Flags(B), (TFlags{true, true, false}));
-    Rest(300, 300);
-    Update(false);
-    EXPECT_EQ(Flags(B), (TFlags{false, true, false}));
-}
-
-TEST_F(PressTest, CheckBoxFlipsOnAClickOfTheBoxOnly)
-{
-    TCheckBox C = CreateCheckBox("Caption", 5, 5, false, 0);
-    // The box covers (105, 205)-(118, 218); the caption lies to its right.
-    Press(140, 210);
-    UpdateCheckBox(C, true, OffX, OffY);
-    Release(140, 210);
-    UpdateCheckBox(C, true, OffX, OffY);
-    EXPECT_FALSE(C.Checked);
-    EXPECT_FALSE(C.Clicked);
-
-    Press(118, 218);
-    UpdateCheckBox(C, true, OffX, OffY);
-    EXPECT_FALSE(C.Checked); // not on the press
-    Release(118, 218);
-    UpdateCheckBox(C, true, OffX, OffY);
-    EXPECT_TRUE(C.Checked);
-    EXPECT_TRUE(C.Clicked);
-
-    Press(110, 210);
-    UpdateCheckBox(C, false, OffX, OffY);
-    Release(110, 210);
-    UpdateCheckBox(C, false, OffX, OffY);
-    EXPECT_TRUE(C.Checked); // an inactive box keeps its tick
+    ResetInput();
+    TCheckBox C = CreateCheckBox("Caption", 5, 5, false, 0); // the box covers (105, 205)-(118, 218)
+    for (const int X : {140, 118}) {
+        Press(X, 210);
+        UpdateCheckBox(C, true, 100, 200);
+        Release(X, 210);
+        UpdateCheckBox(C, true, 100, 200);
+        EXPECT_EQ(C.Checked, X == 118);
+        EXPECT_EQ(C.Clicked, X == 118);
+    }
 }
