@@ -117,13 +117,7 @@ void BlitTinted(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* De
     SDL_Surface* Silhouette = SDL_DisplayFormat(Source); // keeps the source's colour key
     if (Silhouette == nullptr) return;
 
-    SDL_Rect Target = Base;
-    Target.x = static_cast<Sint16>(static_cast<int64_t>(Base.x) + X);
-    Target.y = static_cast<Sint16>(static_cast<int64_t>(Base.y) + Y);
-    if (Centred) {
-        Target.x = static_cast<Sint16>(Target.x + OriginX);
-        Target.y = static_cast<Sint16>(Target.y + OriginY);
-    }
+    SDL_Rect Target = PlacedRect(Base, X, Y, Centred);
 
     // The shape is read before the copy is cleared: PutPixel's one-based
     // writes below land one pixel up and left of the pixel they copy.

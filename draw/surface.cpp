@@ -22,10 +22,8 @@ void SetKeyColor(SDL_Surface* Surface, Uint8 Red, Uint8 Green, Uint8 Blue)
     SDL_SetColorKey(Surface, SDL_SRCCOLORKEY | SDL_RLEACCEL, SDL_MapRGB(Surface->format, Red, Green, Blue));
 }
 
-void BlitAt(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
-            const SDL_Rect& Base, int X, int Y, bool Centred)
+SDL_Rect PlacedRect(const SDL_Rect& Base, int X, int Y, bool Centred)
 {
-    SDL_Rect Cell = SourceRect; // SDL writes the clipped result into these copies
     SDL_Rect Target = Base;
     Target.x = static_cast<Sint16>(static_cast<int64_t>(Base.x) + X);
     Target.y = static_cast<Sint16>(static_cast<int64_t>(Base.y) + Y);
@@ -33,5 +31,13 @@ void BlitAt(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destin
         Target.x = static_cast<Sint16>(Target.x + OriginX);
         Target.y = static_cast<Sint16>(Target.y + OriginY);
     }
+    return Target;
+}
+
+void BlitAt(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+            const SDL_Rect& Base, int X, int Y, bool Centred)
+{
+    SDL_Rect Cell = SourceRect; // SDL writes the clipped result into these copies
+    SDL_Rect Target = PlacedRect(Base, X, Y, Centred);
     SDL_BlitSurface(Source, &Cell, Destination, &Target);
 }

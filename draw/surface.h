@@ -15,6 +15,10 @@ SDL_Rect MakeRect(int X, int Y, int W, int H);
 // Makes (Red, Green, Blue) transparent in blits from Surface (RLE-accelerated).
 void SetKeyColor(SDL_Surface* Surface, Uint8 Red, Uint8 Green, Uint8 Blue);
 
+// Base moved by (X, Y), plus the Origin when Centred; the sums wrap in 16
+// bits like SDL_Rect's fields. Width and height stay Base's.
+SDL_Rect PlacedRect(const SDL_Rect& Base, int X, int Y, bool Centred);
+
 // Blits SourceRect of Source to Base moved by (X, Y), plus the Origin when
 // Centred. Sums wrap in 16 bits like SDL_Rect's fields; the caller's
 // rectangles are left unchanged.

@@ -1,31 +1,28 @@
 #pragma once
-// What check boxes and radio boxes share: the same fields, drawn from
-// different sheets.
+// TToggleBox: what check boxes and radio boxes share. Both are a 13x13 box
+// with a caption to its right, toggled by a click on the box (not the
+// caption); they differ only in the sheet they are drawn from.
 
 #include <SDL.h>
+#include <string>
 
-#include "draw/text.h"
-#include "sim/geometry/rounding.h"
-#include "ui/hot_rect.h"
-#include "ui/press.h"
-#include "ui/sheets.h"
+#include "sim/geometry/vector.h"
 
-// The box's cell from Sheet, then its caption with the pen level with the
-// box's top, 18 pixels to its right.
-template <typename TBox>
-void DrawBox(SDL_Surface* Sheet, const TBox& Box, double OffX, double OffY)
-{
-    const int64_t L = Round(static_cast<Extended>(Box.Pos.X) + OffX);
-    const int64_t T = Round(static_cast<Extended>(Box.Pos.Y) + OffY);
-    DrawPiece(Sheet, BoxCell(Box.Hover, Box.Armed, Box.Checked), L, T);
-    DrawText(BlitterCoord(L + 18), BlitterCoord(T), Box.Color, Box.Caption, false, 0);
-}
+struct TToggleBox {
+    TVector Pos;          // top-left corner of the box, pixels from the window's content origin
+    std::string Caption;  // Windows-1250, drawn right of the box
+    Uint32 Color = 0;     // caption colour, a display pixel value
+    bool Hover = false;   // the mouse was over the box at the last update
+    bool Armed = false;   // pressed on the box, mouse button still held
+    bool Clicked = false; // released over the box in the last update
+    bool Checked = false; // the box is ticked
+};
 
-// The press protocol on the 13x13 box; the caption is not part of it.
-template <typename TBox>
-void UpdateBox(TBox& Box, bool Active, double OffX, double OffY)
-{
-    const THotRect Hot = {Displaced(Box.Pos.X, OffX), Displaced(Box.Pos.Y, OffY), Displaced(Box.Pos.X, OffX, BoxSize),
-                          Displaced(Box.Pos.Y, OffY, BoxSize)};
-    UpdatePress(Box.Hover, Box.Armed, Box.Clicked, &Box.Checked, Active, Hot);
-}
+TToggleBox CreateToggleBox(const std::string& Caption, int X, int Y, bool Checked, Uint32 Color);
+
+// The box's cell from Sheet (by Hover, Armed and Checked), then its caption
+// with the pen level with the box's top, 18 pixels to its right.
+void DrawToggleBox(SDL_Surface* Sheet, const TToggleBox& Box, double OffX, double OffY);
+
+// The press protocol on the 13x13 box; a click flips Checked.
+void UpdateToggleBox(TToggleBox& Box, bool Active, double OffX, double OffY);

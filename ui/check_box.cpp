@@ -1,18 +1,12 @@
 #include "ui/check_box.h"
 
 #include "draw/display.h"
-#include "ui/box.h"
 
 TCheckBox CreateCheckBox(const std::string& Caption, int X, int Y, bool Checked, Uint32 Color)
 {
-    TCheckBox C;
-    C.Pos = MakeVector(X, Y);
-    C.Caption = Caption;
-    C.Color = Color;
-    C.Checked = Checked;
-    return C;
+    return TCheckBox{CreateToggleBox(Caption, X, Y, Checked, Color)};
 }
 
-void DrawCheckBox(TCheckBox& C, double OffX, double OffY) { DrawBox(CheckImage, C, OffX, OffY); }
+void DrawCheckBox(TCheckBox& C, double OffX, double OffY) { DrawToggleBox(CheckImage, C, OffX, OffY); }
 
-void UpdateCheckBox(TCheckBox& C, bool Active, double OffX, double OffY) { UpdateBox(C, Active, OffX, OffY); }
+void UpdateCheckBox(TCheckBox& C, bool Active, double OffX, double OffY) { UpdateToggleBox(C, Active, OffX, OffY); }

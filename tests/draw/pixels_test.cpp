@@ -22,15 +22,7 @@ protected:
 
     void SetUp() override { SDL_FillRect(Screen, nullptr, Black); }
 
-    // Zero-based display pixels that are not black.
-    std::set<std::pair<int, int>> Painted() const
-    {
-        std::set<std::pair<int, int>> Points;
-        const std::vector<Uint32> Pixels = CaptureDisplay();
-        for (size_t I = 0; I < Pixels.size(); ++I)
-            if (Pixels[I] != Black) Points.insert({static_cast<int>(I % DisplayWidth), static_cast<int>(I / DisplayWidth)});
-        return Points;
-    }
+    std::set<std::pair<int, int>> Painted() const { return PixelsOtherThan(Black); }
 };
 
 // The line exactly as written: every one of its n points, none skipped.

@@ -32,14 +32,7 @@ protected:
         return Points;
     }
 
-    std::set<std::pair<int, int>> Painted() const
-    {
-        std::set<std::pair<int, int>> Points;
-        const std::vector<Uint32> Pixels = CaptureDisplay();
-        for (size_t I = 0; I < Pixels.size(); ++I)
-            if (Pixels[I] != Black) Points.insert({static_cast<int>(I % DisplayWidth), static_cast<int>(I / DisplayWidth)});
-        return Points;
-    }
+    std::set<std::pair<int, int>> Painted() const { return PixelsOtherThan(Black); }
 };
 
 } // namespace

@@ -133,4 +133,22 @@ std::vector<Uint32> CaptureDisplay()
     return Pixels;
 }
 
+std::set<std::pair<int, int>> PixelsOtherThan(Uint32 Background)
+{
+    std::set<std::pair<int, int>> Points;
+    for (int Y = 0; Y < Screen->h; ++Y)
+        for (int X = 0; X < Screen->w; ++X)
+            if (DisplayPixel(X, Y) != Background) Points.insert({X, Y});
+    return Points;
+}
+
+std::vector<std::pair<int, int>> PixelsOf(const TRgb& Colour)
+{
+    std::vector<std::pair<int, int>> Found;
+    for (int Y = 0; Y < Screen->h; ++Y)
+        for (int X = 0; X < Screen->w; ++X)
+            if (DisplayColour(X, Y) == Colour) Found.push_back({X, Y});
+    return Found;
+}
+
 void SaveDisplay(const std::string& Path) { SDL_SaveBMP(Screen, Path.c_str()); }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,10 @@ struct TRgb {
     bool operator==(const TRgb&) const = default;
 };
 TRgb DisplayColour(int X, int Y);
+// Zero-based display pixels that differ from Background.
+std::set<std::pair<int, int>> PixelsOtherThan(Uint32 Background);
+// Zero-based display pixels of exactly Colour, row by row.
+std::vector<std::pair<int, int>> PixelsOf(const TRgb& Colour);
 // The whole display, row by row.
 std::vector<Uint32> CaptureDisplay();
 // Writes the display as a BMP, for looking at a failing test.

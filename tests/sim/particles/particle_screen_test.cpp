@@ -22,15 +22,6 @@ constexpr int WallBoxX = 215, WallBoxY = 251;         // radio "Ściana"
 const TRgb Red{255, 0, 0};
 const TRgb Yellow{255, 255, 0};
 
-std::vector<std::pair<int, int>> PixelsOf(const TRgb& Colour)
-{
-    std::vector<std::pair<int, int>> Found;
-    for (int Y = 0; Y < DisplayHeight; ++Y)
-        for (int X = 0; X < DisplayWidth; ++X)
-            if (DisplayColour(X, Y) == Colour) Found.push_back({X, Y});
-    return Found;
-}
-
 // Enters the screen, chooses a radio box in frames 2-3 and takes the focus
 // away from the window in frames 5-6, so a gesture from frame 8 on counts.
 void ChooseAndLeaveWindow(THeadless& Program, int BoxX, int BoxY)
