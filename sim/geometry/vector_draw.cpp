@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 
 #include "draw/display.h"
@@ -28,10 +29,15 @@ void PlotDot(Extended X, Extended Y, Uint32 Colour, bool Thick)
     PutPixel(Screen, Colour, true, static_cast<double>(Px), static_cast<double>(Py + 1));
 }
 
+// NaN and infinities have no pixel; rounding would put them on the centre
+// or the edge of the int range instead.
+bool HasPixels(const TVector& V) { return std::isfinite(V.X) && std::isfinite(V.Y); }
+
 } // namespace
 
 void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
 {
+    if (!HasPixels(At) || !HasPixels(VectorScaled(V, Scale))) return;
     const int X0 = Round(At.X);
     const int Y0 = Round(At.Y);
     const int Tx = SaturatingSum(X0, Round(static_cast<Extended>(V.X) * Scale));
@@ -46,6 +52,7 @@ void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
 
 void DrawSegment(const TSegment& S, Uint32 Colour)
 {
+    if (!HasPixels(S.A) || !HasPixels(S.B)) return;
     DrawLine(Screen, Round(S.A.X), Round(S.A.Y), Round(S.B.X), Round(S.B.Y), Colour);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Drawing vectors, segments and dots on Screen, in centred coordinates.
-// Everything off the display is skipped, however far away it is.
+// Everything off the display is skipped, however far away it is; a vector
+// or segment with a NaN or infinite coordinate draws nothing.
 
 #include <SDL.h>
 
