@@ -30,9 +30,6 @@ namespace {
 
 int RunWithLog()
 {
-    // One simulation step per shown frame means one per screen refresh, not
-    // thousands a second. The user's own setting wins.
-    setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
     try {
         if (!InitVideo(VideoFlags)) return EXIT_FAILURE;
         InitAngleTables();

@@ -1,6 +1,7 @@
 #include "app/video.h"
 
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "app/input.h"
@@ -98,6 +99,10 @@ void AbandonVideo()
 
 bool InitVideo(Uint32 Flags)
 {
+    // Every simulation steps once per shown frame: with the flip waiting for
+    // the screen's refresh that is once per refresh, not thousands of times
+    // a second. A setting of the user's own wins.
+    setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
     if (SDL_Init(SDL_INIT_VIDEO) == -1) {
         Fail("Could not initialize SDL : " + SdlReason());
         SDL_Quit();

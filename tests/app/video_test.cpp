@@ -56,6 +56,18 @@ TEST(Video, OpensTheDisplayAndKeysTheImages)
     }
 }
 
+TEST(Video, FlipsWaitForTheRefreshUnlessTheUserSaysOtherwise)
+{
+    unsetenv("SDL12COMPAT_SYNC_TO_VBLANK");
+    {
+        THeadless Program;
+        EXPECT_STREQ(getenv("SDL12COMPAT_SYNC_TO_VBLANK"), "1");
+    }
+    setenv("SDL12COMPAT_SYNC_TO_VBLANK", "0", 1);
+    THeadless Program;
+    EXPECT_STREQ(getenv("SDL12COMPAT_SYNC_TO_VBLANK"), "0");
+}
+
 TEST(Video, FullScreenTwiceComesBackToTheWindow)
 {
     THeadless Program;
