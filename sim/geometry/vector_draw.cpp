@@ -37,11 +37,13 @@ bool HasPixels(const TVector& V) { return std::isfinite(V.X) && std::isfinite(V.
 
 void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
 {
-    if (!HasPixels(At) || !HasPixels(VectorScaled(V, Scale))) return;
+    const Extended Dx = static_cast<Extended>(V.X) * Scale;
+    const Extended Dy = static_cast<Extended>(V.Y) * Scale;
+    if (!HasPixels(At) || !std::isfinite(Dx) || !std::isfinite(Dy)) return;
     const int X0 = Round(At.X);
     const int Y0 = Round(At.Y);
-    const int Tx = SaturatingSum(X0, Round(static_cast<Extended>(V.X) * Scale));
-    const int Ty = SaturatingSum(Y0, Round(static_cast<Extended>(V.Y) * Scale));
+    const int Tx = SaturatingSum(X0, Round(Dx));
+    const int Ty = SaturatingSum(Y0, Round(Dy));
     DrawLine(Screen, X0, Y0, Tx, Ty, Colour);
     for (const Extended Turn : {30.0L, -30.0L}) {
         const TPoint Barb = RotatePoint(static_cast<double>(static_cast<Extended>(Tx) - 10), Ty, Tx, Ty,
