@@ -6,6 +6,7 @@
 
 #include "app/input.h"
 #include "draw/pixels.h"
+#include "draw/sheet_pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"
 
@@ -48,6 +49,7 @@ std::string SdlReason() { return SDL_GetError(); }
 
 void ReleaseImages()
 {
+    ForgetSheetPixels();
     if (EmptyImage == EmptyImage2) EmptyImage = nullptr; // the fire may have made them one surface
     for (const TImageFile& File : ImageFiles) {
         SDL_FreeSurface(*File.Image);

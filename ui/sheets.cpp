@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "draw/display.h"
+#include "draw/keyed_blit.h"
 #include "draw/surface.h"
 
 SDL_Rect BoxCell(bool Hover, bool Armed, bool Checked)
@@ -29,6 +30,8 @@ int BlitterCoord(int64_t V) { return static_cast<int16_t>(V); }
 
 void DrawPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y)
 {
+    const SDL_Rect Target = PlacedRect(ClipRect, BlitterCoord(X), BlitterCoord(Y), false);
+    if (BlitSheetPiece(Sheet, Piece, Screen, Target.x, Target.y)) return;
     BlitAt(Sheet, Piece, Screen, ClipRect, BlitterCoord(X), BlitterCoord(Y), false);
 }
 
@@ -134,6 +137,39 @@ bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y,
     return true;
 }
 
+// The strips of DrawStrips in the same order, each drawn by the program's
+// own blend straight from the sheet; false, having drawn nothing, where that
+// blend does not reproduce the blitter's.
+bool BlendStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
+{
+    const bool AcrossByColumn = Columns > 1;
+    const bool DownByRow = Rows > 1;
+    const int Width = AcrossByColumn ? static_cast<int>(Columns) : Piece.w;
+    const int Height = DownByRow ? static_cast<int>(Rows) : Piece.h;
+    const int ColumnStrips = AcrossByColumn ? Piece.w : 1;
+    const int RowStrips = DownByRow ? Piece.h : 1;
+    bool First = true;
+    for (int K = ColumnStrips - 1; K >= 0; --K)
+        for (int L = RowStrips - 1; L >= 0; --L) {
+            const TSheetArea Area{Piece.x + (AcrossByColumn ? K : 0), Piece.y + (DownByRow ? L : 0), Width, Height,
+                                  AcrossByColumn, DownByRow};
+            const SDL_Rect Target = PlacedRect(ClipRect, BlitterCoord(X + (AcrossByColumn ? K : 0)),
+                                               BlitterCoord(Y + (DownByRow ? L : 0)), false);
+            if (!BlitSheetArea(Sheet, Area, Screen, Target.x, Target.y)) {
+                if (First) return false;
+                // Cannot happen after a first strip was drawn: the checks
+                // depend on the sheet and the display only. Blitting the
+                // rest keeps the picture whole all the same.
+                SDL_Surface* Strip = MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L);
+                if (Strip == nullptr) continue;
+                DrawPiece(Strip, MakeRect(0, 0, Width, Height), X + (AcrossByColumn ? K : 0), Y + (DownByRow ? L : 0));
+                SDL_FreeSurface(Strip);
+            }
+            First = false;
+        }
+    return true;
+}
+
 } // namespace
 
 void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
@@ -144,6 +180,8 @@ void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t
         DrawPiece(Sheet, Piece, X, Y);
         return;
     }
-    if (StripsFit(Sheet, Piece, X, Y, Columns, Rows) && DrawStrips(Sheet, Piece, X, Y, Columns, Rows)) return;
+    if (StripsFit(Sheet, Piece, X, Y, Columns, Rows) &&
+        (BlendStrips(Sheet, Piece, X, Y, Columns, Rows) || DrawStrips(Sheet, Piece, X, Y, Columns, Rows)))
+        return;
     DrawEachCopy(Sheet, Piece, X, Y, Columns, Rows);
 }

@@ -14,11 +14,12 @@
 
 namespace {
 
-// The oracle: Piece blitted at (X + i, Y + j), columns outer, rows inner.
+// The oracle: Piece blitted by SDL at (X + i, Y + j), columns outer, rows inner.
 void DrawCopyByCopy(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
 {
     for (int64_t I = 0; I < Columns; ++I)
-        for (int64_t J = 0; J < Rows; ++J) DrawPiece(Sheet, Piece, X + I, Y + J);
+        for (int64_t J = 0; J < Rows; ++J)
+            BlitAt(Sheet, Piece, Screen, ClipRect, BlitterCoord(X + I), BlitterCoord(Y + J), false);
 }
 
 class StretchedFill : public ::testing::Test {

@@ -1,0 +1,248 @@
+#include "draw/keyed_blit.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+constexpr uint32_t ProbeKey = 0xFF00FF;
+
+// Pixels of a probe surface: a fixed mix of every field value, with some
+// colour key among them.
+uint32_t ProbeValue(uint32_t Index, uint32_t Salt)
+{
+    uint32_t V = (Index + Salt) * 2654435761u;
+    V ^= V >> 13;
+    V *= 0x5BD1E995u;
+    V ^= V >> 15;
+    return V;
+}
+
+void WritePixel(SDL_Surface* S, int X, int Y, uint32_t Value)
+{
+    auto* P = static_cast<Uint8*>(S->pixels) + static_cast<std::ptrdiff_t>(Y) * S->pitch +
+              static_cast<std::ptrdiff_t>(X) * S->format->BytesPerPixel;
+    std::memcpy(P, &Value, S->format->BytesPerPixel); // little-endian: the low bytes
+}
+
+uint32_t ReadPixel(const SDL_Surface* S, int X, int Y)
+{
+    uint32_t Value = 0;
+    const auto* P = static_cast<const Uint8*>(S->pixels) + static_cast<std::ptrdiff_t>(Y) * S->pitch +
+                    static_cast<std::ptrdiff_t>(X) * S->format->BytesPerPixel;
+    std::memcpy(&Value, P, S->format->BytesPerPixel);
+    return Value;
+}
+
+// Blits a keyed Bytes-per-pixel probe at each alpha (and without alpha)
+// and compares every pixel with KeyedBlend.
+bool ProbeBlitter(int Bytes)
+{
+    constexpr int Size = 64;
+    SDL_Surface* Source =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 8 * Bytes, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
+    SDL_Surface* Target =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 32, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
+    bool Same = Source != nullptr && Target != nullptr;
+    if (Same) {
+        SDL_LockSurface(Source);
+        for (int Y = 0; Y < Size; ++Y)
+            for (int X = 0; X < Size; ++X) {
+                const auto I = static_cast<uint32_t>(Y * Size + X);
+                WritePixel(Source, X, Y, I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu);
+            }
+        SDL_UnlockSurface(Source);
+        SDL_SetColorKey(Source, SDL_SRCCOLORKEY | SDL_RLEACCEL, ProbeKey);
+    }
+    for (const int Alpha : {-1, 255, 254, 200, 129, 128, 127, 64, 37, 1, 0}) {
+        if (!Same) break;
+        if (Alpha >= 0) SDL_SetAlpha(Source, SDL_SRCALPHA, static_cast<Uint8>(Alpha));
+        SDL_LockSurface(Target);
+        for (int Y = 0; Y < Size; ++Y)
+            for (int X = 0; X < Size; ++X)
+                WritePixel(Target, X, Y, ProbeValue(static_cast<uint32_t>(Y * Size + X), 7u + static_cast<uint32_t>(Alpha)));
+        SDL_UnlockSurface(Target);
+        SDL_Rect From{0, 0, Size, Size};
+        SDL_Rect To{0, 0, 0, 0};
+        if (SDL_BlitSurface(Source, &From, Target, &To) != 0) {
+            Same = false;
+            break;
+        }
+        SDL_LockSurface(Target);
+        for (int Y = 0; Y < Size && Same; ++Y)
+            for (int X = 0; X < Size; ++X) {
+                const auto I = static_cast<uint32_t>(Y * Size + X);
+                const uint32_t Before = ProbeValue(I, 7u + static_cast<uint32_t>(Alpha));
+                const uint32_t S = I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu;
+                const uint32_t Expected = S == ProbeKey || Alpha == 0 ? Before : KeyedBlend(Before, S, Alpha);
+                if (ReadPixel(Target, X, Y) != Expected) {
+                    Same = false;
+                    break;
+                }
+            }
+        SDL_UnlockSurface(Target);
+    }
+    SDL_FreeSurface(Source);
+    SDL_FreeSurface(Target);
+    return Same;
+}
+
+// Keeps Surface's pixels addressable while the loop draws, if SDL needs a lock.
+class TDrawLock {
+public:
+    explicit TDrawLock(SDL_Surface* S) : Target(S), Needed(SDL_MUSTLOCK(S)), Ok(!Needed || SDL_LockSurface(S) == 0) {}
+    ~TDrawLock()
+    {
+        if (Needed && Ok) SDL_UnlockSurface(Target);
+    }
+    TDrawLock(const TDrawLock&) = delete;
+    TDrawLock& operator=(const TDrawLock&) = delete;
+    bool Locked() const { return Ok && Target->pixels != nullptr; }
+
+private:
+    SDL_Surface* Target;
+    bool Needed;
+    bool Ok;
+};
+
+// Per field, the blend of one colour over every destination value.
+struct TFieldTables {
+    std::array<uint32_t, 256> Red, Green, Blue;
+};
+
+TFieldTables TablesFor(uint32_t Source, int Alpha)
+{
+    TFieldTables T;
+    for (uint32_t D = 0; D < 256; ++D) {
+        T.Red[D] = KeyedBlend(D << 16, Source, Alpha) & 0x00FF0000u;
+        T.Green[D] = KeyedBlend(D << 8, Source, Alpha) & 0x0000FF00u;
+        T.Blue[D] = KeyedBlend(D, Source, Alpha) & 0x000000FFu;
+    }
+    return T;
+}
+
+// The clipped part of an area: sheet offsets of its first drawn pixel, the
+// display pixel it goes to, and the size drawn.
+struct TClipped {
+    int FromX, FromY, ToX, ToY, Width, Height;
+};
+
+bool ClipToDestination(const SDL_Surface* Destination, int X, int Y, int Width, int Height, TClipped& C)
+{
+    const SDL_Rect& Clip = Destination->clip_rect;
+    // The clipping rectangle lies in the surface; held to it all the same.
+    const int64_t Left = std::max<int64_t>(Clip.x, 0);
+    const int64_t Right = std::min<int64_t>(static_cast<int64_t>(Clip.x) + Clip.w, Destination->w);
+    const int64_t Top = std::max<int64_t>(Clip.y, 0);
+    const int64_t Bottom = std::min<int64_t>(static_cast<int64_t>(Clip.y) + Clip.h, Destination->h);
+    const int64_t X0 = std::max<int64_t>(X, Left), X1 = std::min<int64_t>(static_cast<int64_t>(X) + Width, Right);
+    const int64_t Y0 = std::max<int64_t>(Y, Top), Y1 = std::min<int64_t>(static_cast<int64_t>(Y) + Height, Bottom);
+    if (X0 >= X1 || Y0 >= Y1) return false;
+    C = TClipped{static_cast<int>(X0 - X), static_cast<int>(Y0 - Y), static_cast<int>(X0), static_cast<int>(Y0),
+                 static_cast<int>(X1 - X0), static_cast<int>(Y1 - Y0)};
+    return true;
+}
+
+void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* Destination, const TClipped& C,
+              int Alpha)
+{
+    auto* const Base = static_cast<Uint8*>(Destination->pixels);
+    const std::ptrdiff_t Pitch = Destination->pitch;
+    if (Area.OneColumn && Area.OneRow) {
+        // One colour over the whole area, the window's body above all.
+        const size_t I = static_cast<size_t>(Area.Top) * Pixels.Width + Area.Left;
+        if (!Pixels.Ink[I]) return;
+        const uint32_t S = Pixels.Colour[I];
+        if (Alpha < 0) {
+            for (int R = 0; R < C.Height; ++R) {
+                auto* Row = reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX;
+                std::fill(Row, Row + C.Width, S);
+            }
+            return;
+        }
+        const TFieldTables T = TablesFor(S, Alpha);
+        for (int R = 0; R < C.Height; ++R) {
+            auto* Row = reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX;
+            for (int K = 0; K < C.Width; ++K) {
+                const uint32_t D = Row[K];
+                Row[K] = T.Red[(D >> 16) & 0xFF] | T.Green[(D >> 8) & 0xFF] | T.Blue[D & 0xFF];
+            }
+        }
+        return;
+    }
+    for (int R = 0; R < C.Height; ++R) {
+        const int SheetY = Area.Top + (Area.OneRow ? 0 : C.FromY + R);
+        const size_t RowStart = static_cast<size_t>(SheetY) * Pixels.Width;
+        auto* Row = reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX;
+        for (int K = 0; K < C.Width; ++K) {
+            const size_t I = RowStart + static_cast<size_t>(Area.Left + (Area.OneColumn ? 0 : C.FromX + K));
+            if (Pixels.Ink[I]) Row[K] = KeyedBlend(Row[K], Pixels.Colour[I], Alpha);
+        }
+    }
+}
+
+} // namespace
+
+bool IsPlainDisplayFormat(const SDL_Surface* Surface)
+{
+    if (Surface == nullptr) return false;
+    const SDL_PixelFormat* F = Surface->format;
+    return F->BytesPerPixel == 4 && F->palette == nullptr && F->Rmask == 0x00FF0000u && F->Gmask == 0x0000FF00u &&
+           F->Bmask == 0x000000FFu && F->Amask == 0;
+}
+
+bool BlitterMatchesKeyedBlend(int Bytes)
+{
+    static const bool Three = ProbeBlitter(3);
+    static const bool Four = ProbeBlitter(4);
+    return Bytes == 3 ? Three : Bytes == 4 && Four;
+}
+
+bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Destination, int X, int Y)
+{
+    if (!IsPlainKeyedSheet(Sheet) || !IsPlainDisplayFormat(Destination)) return false;
+    if (Area.Left < 0 || Area.Top < 0 || Area.Width < 0 || Area.Height < 0 ||
+        Area.Left + (Area.OneColumn ? 1 : Area.Width) > Sheet->w || Area.Top + (Area.OneRow ? 1 : Area.Height) > Sheet->h)
+        return false;
+    if (!BlitterMatchesKeyedBlend(Sheet->format->BytesPerPixel)) return false;
+
+    const int Alpha = (Sheet->flags & SDL_SRCALPHA) ? Sheet->format->alpha : -1;
+    TClipped C{};
+    if (Alpha == 0 || Area.Width == 0 || Area.Height == 0 ||
+        !ClipToDestination(Destination, X, Y, Area.Width, Area.Height, C))
+        return true; // nothing of it shows
+
+    const TSheetPixels* Kept = CachedSheetPixels(Sheet);
+    TSheetPixels Read;
+    if (Kept == nullptr) {
+        Read = ReadSheetPixels(Sheet);
+        if (Read.Width != Sheet->w || Read.Height != Sheet->h) return false;
+        Kept = &Read;
+    }
+    TDrawLock Lock(Destination);
+    if (!Lock.Locked()) return false;
+    DrawArea(*Kept, Area, Destination, C, Alpha);
+    return true;
+}
+
+bool BlitSheetPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y)
+{
+    if (Sheet == nullptr) return false;
+    int Left = Piece.x, Top = Piece.y, Width = Piece.w, Height = Piece.h, ToX = X, ToY = Y;
+    if (Left < 0) {
+        Width += Left;
+        ToX -= Left;
+        Left = 0;
+    }
+    Width = std::min(Width, Sheet->w - Left);
+    if (Top < 0) {
+        Height += Top;
+        ToY -= Top;
+        Top = 0;
+    }
+    Height = std::min(Height, Sheet->h - Top);
+    if (Width <= 0 || Height <= 0) return IsPlainKeyedSheet(Sheet) && IsPlainDisplayFormat(Destination);
+    return BlitSheetArea(Sheet, TSheetArea{Left, Top, Width, Height, false, false}, Destination, ToX, ToY);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// SDL's blit from a colour-keyed sprite sheet onto the display, done by a
+// loop of the program's own from the sheet's pixels read once (sheet_pixels.h).
+// SDL converts and keys every pixel of every blit (some 6 ns a pixel); the
+// loop gives the same display, pixel for pixel:
+//   - a pixel equal to the colour key leaves the display alone;
+//   - a sheet without per-surface alpha copies its colour fields, top byte 0;
+//   - alpha 0 draws nothing;
+//   - alpha A from 1 to 255 takes each 8-bit field to D + (S - D) * A / 255,
+//     the quotient truncated toward zero, with the top byte 0.
+// That is the arithmetic of the SDL this program runs on; before the loop is
+// first used it is checked against real blits, and where SDL differs every
+// blit stays SDL's.
+
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "draw/sheet_pixels.h"
+
+// One ink pixel Source (0x00RRGGBB) over Destination with per-surface
+// alpha Alpha, or without per-surface alpha when Alpha is negative.
+inline uint32_t KeyedBlend(uint32_t Destination, uint32_t Source, int Alpha)
+{
+    if (Alpha < 0) return Source & 0x00FFFFFFu;
+    const auto Field = [&](int Shift) {
+        const int D = static_cast<int>((Destination >> Shift) & 0xFFu);
+        const int S = static_cast<int>((Source >> Shift) & 0xFFu);
+        return static_cast<uint32_t>(D + (S - D) * Alpha / 255) << Shift;
+    };
+    return Field(16) | Field(8) | Field(0);
+}
+
+// A Width x Height area whose pixel (x, y) is the sheet's pixel
+// (Left + (OneColumn ? 0 : x), Top + (OneRow ? 0 : y)): a piece as it is,
+// or one of its columns or rows repeated.
+struct TSheetArea {
+    int Left = 0, Top = 0;
+    int Width = 0, Height = 0;
+    bool OneColumn = false, OneRow = false;
+};
+
+// Draws Area with its top-left on Destination's pixel (X, Y) as blitting a
+// surface that holds it (with Sheet's format, colour key and alpha) would:
+// clipped to Destination's clipping rectangle only. Area must lie inside
+// Sheet. Returns false, having drawn nothing, where the loop cannot promise
+// SDL's pixels (another format, a sheet without colour key, an SDL whose
+// blend differs, a display that cannot be locked); the caller blits then.
+bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Destination, int X, int Y);
+
+// SDL_BlitSurface(Sheet, Piece, Destination, (X, Y)): Piece is first cut
+// to the sheet, moving the target as the blitter does, then the target to
+// Destination's clipping rectangle. Returns false as BlitSheetArea does.
+bool BlitSheetPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y);
+
+// Surface has the display's one pixel format: 32 bits, red, green and blue
+// in bytes 2, 1, 0, no alpha channel.
+bool IsPlainDisplayFormat(const SDL_Surface* Surface);
+
+// SDL blits keyed sheets of Bytes (3 or 4) bytes per pixel onto the display's
+// format exactly as KeyedBlend says, at every alpha and without alpha:
+// tried once per process on scratch surfaces.
+bool BlitterMatchesKeyedBlend(int Bytes);
