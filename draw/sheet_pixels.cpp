@@ -14,6 +14,7 @@ struct TKept {
 };
 
 std::array<TKept, 9> Kept;
+uint64_t Reads = 0;
 
 bool IsDisplayImage(const SDL_Surface* Sheet)
 {
@@ -37,6 +38,7 @@ TSheetPixels ReadSheetPixels(SDL_Surface* Sheet)
 {
     TSheetPixels Read;
     if (!IsPlainKeyedSheet(Sheet) || SDL_LockSurface(Sheet) != 0) return Read;
+    Read.Generation = ++Reads;
     if (Sheet->pixels != nullptr) {
         const int Bytes = Sheet->format->BytesPerPixel;
         const uint32_t Key = Bytes == 3 ? Sheet->format->colorkey & 0x00FFFFFFu : Sheet->format->colorkey;

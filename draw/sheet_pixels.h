@@ -9,6 +9,7 @@
 #include <vector>
 
 struct TSheetPixels {
+    uint64_t Generation = 0; // differs for every read, so derived data can tell a re-read
     int Width = 0;
     int Height = 0;
     std::vector<uint32_t> Colour; // 0x00RRGGBB by row; only meaningful where Ink is set

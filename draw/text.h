@@ -14,4 +14,7 @@ extern const std::string_view FontCharset;
 // when Centred); the pen advances 8 pixels per character, drawn or not.
 // Style 0 uses the sheet's upper glyph row, style 1 the lower (bold) one.
 // The one-based pixel writer puts the cell's top-left on (X - 1, Y - 1).
+// Each glyph's ink pixels are listed once from the font sheet and written
+// straight into the display: the same pixels as painting every cell with
+// BlitColoured, which it falls back to for a sheet or display of another kind.
 void DrawText(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style);

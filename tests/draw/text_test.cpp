@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 #include "draw/codepage.h"
 #include "draw/display.h"
 #include "draw/pixels.h"
+#include "draw/surface.h"
 #include "draw/text.h"
 #include "support/headless.h"
 
@@ -120,4 +122,46 @@ TEST_F(TextTest, GlyphsAtTheEdgeAreCutPixelByPixel)
     const auto Expected = GlyphAt(FontCharset.find('M') + 1, 0, 797, 595);
     ASSERT_FALSE(Expected.empty());
     EXPECT_EQ(Painted(), Expected);
+}
+
+namespace {
+
+// The oracle: every cell painted from the sheet by BlitColoured, the pen
+// kept in SDL_Rect's 16 bits.
+void DrawTextCellByCell(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style)
+{
+    SDL_Rect Glyph = MakeRect(0, Style == 1 ? 16 : 0, 8, 16);
+    SDL_Rect Pen = MakeRect(X, Y, 0, 0);
+    for (const char Character : Text) {
+        const size_t Index = FontCharset.find(Character);
+        if (Index != std::string_view::npos) {
+            Glyph.x = static_cast<Sint16>(8 * (Index + 1));
+            BlitColoured(FontImage, Glyph, Screen, Pen, Colour, 0, 0, Centred);
+        }
+        Pen.x = static_cast<Sint16>(Pen.x + 8);
+    }
+}
+
+} // namespace
+
+TEST_F(TextTest, InkListsPaintExactlyWhatTheCellByCellMethodPaints)
+{
+    std::mt19937 Random(1207);
+    std::uniform_int_distribution<int> Byte(0, 255), Length(0, 40), Style(0, 2), Near(-30, 830),
+        Wrapping(-70000, 70000);
+    for (int Case = 0; Case < 300; ++Case) {
+        std::string Text;
+        for (int I = Length(Random); I > 0; --I) Text += static_cast<char>(Byte(Random));
+        const bool Centred = Case % 3 == 0;
+        const int X = Case % 7 == 0 ? Wrapping(Random) : Near(Random) - (Centred ? 400 : 0);
+        const int Y = Case % 11 == 0 ? Wrapping(Random) : Near(Random) * 3 / 4 - (Centred ? 300 : 0);
+        const Uint32 Colour = MapColour(static_cast<Uint8>(Byte(Random)), static_cast<Uint8>(Byte(Random)), 1);
+        const auto S = static_cast<Uint8>(Style(Random));
+        SDL_FillRect(Screen, nullptr, Black);
+        DrawTextCellByCell(X, Y, Colour, Text, Centred, S);
+        const std::vector<Uint32> Literal = CaptureDisplay();
+        SDL_FillRect(Screen, nullptr, Black);
+        DrawText(X, Y, Colour, Text, Centred, S);
+        ASSERT_EQ(CaptureDisplay(), Literal) << "text of " << Text.size() << " at (" << X << ", " << Y << ")";
+    }
 }

@@ -2,6 +2,7 @@
 #include "support/process.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -126,10 +127,10 @@ TRgb DisplayColour(int X, int Y)
 
 std::vector<Uint32> CaptureDisplay()
 {
-    std::vector<Uint32> Pixels;
-    Pixels.reserve(static_cast<size_t>(Screen->w) * Screen->h);
+    std::vector<Uint32> Pixels(static_cast<size_t>(Screen->w) * Screen->h);
     for (int Y = 0; Y < Screen->h; ++Y)
-        for (int X = 0; X < Screen->w; ++X) Pixels.push_back(DisplayPixel(X, Y));
+        std::memcpy(&Pixels[static_cast<size_t>(Y) * Screen->w], static_cast<const Uint8*>(Screen->pixels) + Y * Screen->pitch,
+                    static_cast<size_t>(Screen->w) * sizeof(Uint32));
     return Pixels;
 }
 
