@@ -200,19 +200,54 @@ bool BlitterMatchesKeyedBlend(int Bytes)
     return Bytes == 3 ? Three : Bytes == 4 && Four;
 }
 
-bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Destination, int X, int Y)
-{
-    if (!IsPlainKeyedSheet(Sheet) || !IsPlainDisplayFormat(Destination)) return false;
-    if (Area.Left < 0 || Area.Top < 0 || Area.Width < 0 || Area.Height < 0 ||
-        Area.Left + (Area.OneColumn ? 1 : Area.Width) > Sheet->w || Area.Top + (Area.OneRow ? 1 : Area.Height) > Sheet->h)
-        return false;
-    if (!BlitterMatchesKeyedBlend(Sheet->format->BytesPerPixel)) return false;
+namespace {
 
-    const int Alpha = (Sheet->flags & SDL_SRCALPHA) ? Sheet->format->alpha : -1;
+// Area of Pixels (inside them) at (X, Y) with Alpha (negative: none).
+bool DrawPixelsArea(const TSheetPixels& Pixels, int Alpha, const TSheetArea& Area, SDL_Surface* Destination, int X,
+                    int Y)
+{
     TClipped C{};
     if (Alpha == 0 || Area.Width == 0 || Area.Height == 0 ||
         !ClipToDestination(Destination, X, Y, Area.Width, Area.Height, C))
         return true; // nothing of it shows
+    TDrawLock Lock(Destination);
+    if (!Lock.Locked()) return false;
+    DrawArea(Pixels, Area, Destination, C, Alpha);
+    return true;
+}
+
+// Piece cut to a Width x Height source as the blitter cuts it, moving the
+// target with it; false when nothing is left.
+bool CutToSource(const SDL_Rect& Piece, int Width, int Height, TSheetArea& Area, int& X, int& Y)
+{
+    int Left = Piece.x, Top = Piece.y, W = Piece.w, H = Piece.h;
+    if (Left < 0) {
+        W += Left;
+        X -= Left;
+        Left = 0;
+    }
+    W = std::min(W, Width - Left);
+    if (Top < 0) {
+        H += Top;
+        Y -= Top;
+        Top = 0;
+    }
+    H = std::min(H, Height - Top);
+    if (W <= 0 || H <= 0) return false;
+    Area = TSheetArea{Left, Top, W, H, false, false};
+    return true;
+}
+
+} // namespace
+
+bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Destination, int X, int Y)
+{
+    if (!IsPlainKeyedSheet(Sheet) || !IsPlainDisplayFormat(Destination)) return false;
+    if (Area.Left < 0 || Area.Top < 0 || Area.Width < 0 || Area.Height < 0 ||
+        Area.Left + (Area.OneColumn ? 1 : Area.Width) > Sheet->w ||
+        Area.Top + (Area.OneRow ? 1 : Area.Height) > Sheet->h)
+        return false;
+    if (!BlitterMatchesKeyedBlend(Sheet->format->BytesPerPixel)) return false;
 
     const TSheetPixels* Kept = CachedSheetPixels(Sheet);
     TSheetPixels Read;
@@ -221,28 +256,26 @@ bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Dest
         if (Read.Width != Sheet->w || Read.Height != Sheet->h) return false;
         Kept = &Read;
     }
-    TDrawLock Lock(Destination);
-    if (!Lock.Locked()) return false;
-    DrawArea(*Kept, Area, Destination, C, Alpha);
-    return true;
+    const int Alpha = (Sheet->flags & SDL_SRCALPHA) ? Sheet->format->alpha : -1;
+    return DrawPixelsArea(*Kept, Alpha, Area, Destination, X, Y);
 }
 
 bool BlitSheetPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y)
 {
     if (Sheet == nullptr) return false;
-    int Left = Piece.x, Top = Piece.y, Width = Piece.w, Height = Piece.h, ToX = X, ToY = Y;
-    if (Left < 0) {
-        Width += Left;
-        ToX -= Left;
-        Left = 0;
-    }
-    Width = std::min(Width, Sheet->w - Left);
-    if (Top < 0) {
-        Height += Top;
-        ToY -= Top;
-        Top = 0;
-    }
-    Height = std::min(Height, Sheet->h - Top);
-    if (Width <= 0 || Height <= 0) return IsPlainKeyedSheet(Sheet) && IsPlainDisplayFormat(Destination);
-    return BlitSheetArea(Sheet, TSheetArea{Left, Top, Width, Height, false, false}, Destination, ToX, ToY);
+    TSheetArea Area;
+    int ToX = X, ToY = Y;
+    if (!CutToSource(Piece, Sheet->w, Sheet->h, Area, ToX, ToY))
+        return IsPlainKeyedSheet(Sheet) && IsPlainDisplayFormat(Destination); // nothing to draw either way
+    return BlitSheetArea(Sheet, Area, Destination, ToX, ToY);
+}
+
+bool BlitPixelsPiece(const TSheetPixels& Pixels, int Alpha, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X,
+                     Sint16 Y)
+{
+    if (!IsPlainDisplayFormat(Destination)) return false;
+    TSheetArea Area;
+    int ToX = X, ToY = Y;
+    if (!CutToSource(Piece, Pixels.Width, Pixels.Height, Area, ToX, ToY)) return true;
+    return DrawPixelsArea(Pixels, Alpha, Area, Destination, ToX, ToY);
 }

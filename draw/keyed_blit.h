@@ -53,6 +53,14 @@ bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Dest
 // Destination's clipping rectangle. Returns false as BlitSheetArea does.
 bool BlitSheetPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y);
 
+// Piece of Pixels (cut to them as the blitter cuts) drawn with per-surface
+// alpha Alpha (negative: none) onto Destination at (X, Y), as a blit from a
+// keyed 32-bit surface holding those pixels would draw it. The caller makes
+// sure SDL blends such a surface as KeyedBlend does. False, having drawn
+// nothing, for a destination of another format or one that cannot be locked.
+bool BlitPixelsPiece(const TSheetPixels& Pixels, int Alpha, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X,
+                     Sint16 Y);
+
 // Surface has the display's one pixel format: 32 bits, red, green and blue
 // in bytes 2, 1, 0, no alpha channel.
 bool IsPlainDisplayFormat(const SDL_Surface* Surface);

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "draw/display.h"
+#include "draw/keyed_blit.h"
+#include "draw/sheet_pixels.h"
 #include "draw/surface.h"
 #include "sim/geometry/geometry.h"
 #include "sim/geometry/rounding.h"
@@ -110,8 +112,55 @@ void BlitColoured(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* 
     });
 }
 
+namespace {
+
+// BlitTinted without the scratch surface, for a plain keyed 32-bit source
+// onto the display's format: the silhouette that PutPixel's one-based writes
+// leave in the copy, blended by the program's own loop. False, having drawn
+// nothing, where that would not be exactly SDL's blit.
+bool BlendSilhouette(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+                     const SDL_Rect& Target, Uint32 Colour, Uint8 Alpha)
+{
+    if (!IsPlainKeyedSheet(Source) || Source->format->BytesPerPixel != PixelBytes ||
+        !IsPlainDisplayFormat(Destination) || !IsPlainDisplayFormat(SDL_GetVideoSurface()) ||
+        !BlitterMatchesKeyedBlend(PixelBytes))
+        return false;
+    const TSheetPixels* Kept = CachedSheetPixels(Source);
+    TSheetPixels Read;
+    if (Kept == nullptr) {
+        Read = ReadSheetPixels(Source);
+        if (Read.Width != Source->w || Read.Height != Source->h) return false;
+        Kept = &Read;
+    }
+    // The copy keeps the source's key; ink written in that very value is
+    // transparent like the rest.
+    TSheetPixels Silhouette;
+    Silhouette.Width = Source->w;
+    Silhouette.Height = Source->h;
+    Silhouette.Colour.assign(Kept->Colour.size(), Colour & 0x00FFFFFFu);
+    Silhouette.Ink.assign(Kept->Ink.size(), 0);
+    if (Colour != Source->format->colorkey) {
+        // Ink at (x, y) of the cell lands on (x - 1, y - 1) of the copy.
+        const TSpan Span = ClipToSurface(SourceRect, Source);
+        for (int Sy = std::max(Span.FirstRow, 1); Sy < Span.EndRow && Sy <= DisplayHeight; ++Sy)
+            for (int Sx = std::max(Span.FirstColumn, 1); Sx < Span.EndColumn && Sx <= DisplayWidth; ++Sx)
+                if (Kept->IsInk(Sx, Sy)) Silhouette.Ink[static_cast<size_t>(Sy - 1) * Source->w + (Sx - 1)] = 1;
+    }
+    return BlitPixelsPiece(Silhouette, Alpha, SourceRect, Destination, Target.x, Target.y);
+}
+
+} // namespace
+
 void BlitTinted(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
                 const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred)
+{
+    if (Source == nullptr) return;
+    if (BlendSilhouette(Source, SourceRect, Destination, PlacedRect(Base, X, Y, Centred), Colour, Alpha)) return;
+    BlitTintedLiteral(Source, SourceRect, Destination, Base, Colour, Alpha, X, Y, Centred);
+}
+
+void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+                       const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred)
 {
     if (Source == nullptr) return;
     SDL_Surface* Silhouette = SDL_DisplayFormat(Source); // keeps the source's colour key

@@ -30,6 +30,13 @@ void BlitColoured(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* 
 void BlitTinted(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
                 const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred);
 
+// BlitTinted done literally: the source copied to the display's format,
+// cleared to its colour key, the shape written with PutPixel, and the copy
+// blitted by SDL with Alpha. BlitTinted gives the same pixels without the
+// copy wherever the program's own blend matches SDL's; this is its reference.
+void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+                       const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred);
+
 // The point at T along (X1, Y1)-(X2, Y2), each coordinate rounded half to even.
 TPoint LerpPoint(double X1, double Y1, double X2, double Y2, double T);
 

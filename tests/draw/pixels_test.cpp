@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <set>
@@ -159,6 +160,53 @@ TEST_F(PixelsTest, BlitTintedBlendsTheShapeButNotItsFirstRowOrColumn)
     const TRgb Half = DisplayColour(X, Y);
     EXPECT_NEAR(Half.R, 128, 2); // white at alpha 128 over black
     EXPECT_EQ(Half.R, Half.G);
+}
+
+TEST_F(PixelsTest, TintedSilhouettesMatchTheLiteralCopyAndBlit)
+{
+    std::mt19937 Random(77);
+    // The cursor, and small keyed sheets of random colours in the display's format.
+    std::vector<SDL_Surface*> Sources{MouseImage};
+    for (int I = 0; I < 3; ++I) {
+        SDL_Surface* Sheet = SDL_CreateRGBSurface(SDL_SWSURFACE, 5 + 7 * I, 9 + 3 * I, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        for (int Y = 0; Y < Sheet->h; ++Y)
+            for (int X = 0; X < Sheet->w; ++X) {
+                SDL_Rect Pixel = MakeRect(X, Y, 1, 1);
+                SDL_FillRect(Sheet, &Pixel, Random() % 3 == 0 ? 0xFF00FF : (Random() & 0xFFFFFF));
+            }
+        SetKeyColor(Sheet, 255, 0, 255);
+        Sources.push_back(Sheet);
+    }
+    std::uniform_int_distribution<int> Near(-25, 25), Byte(0, 255), Cut(-3, 6);
+    std::vector<Uint32> Background(static_cast<size_t>(Screen->w) * Screen->h);
+    for (Uint32& P : Background) P = static_cast<Uint32>(Random());
+    const auto Paint = [&] {
+        for (int Y = 0; Y < Screen->h; ++Y)
+            std::memcpy(static_cast<Uint8*>(Screen->pixels) + Y * Screen->pitch, &Background[static_cast<size_t>(Y) * Screen->w],
+                        static_cast<size_t>(Screen->w) * 4);
+    };
+    for (int Case = 0; Case < 240; ++Case) {
+        SDL_Surface* Source = Sources[static_cast<size_t>(Case) % Sources.size()];
+        // Whole sheets and cells cut at every side, over each edge and the middle.
+        const SDL_Rect Cell = Case % 2 == 0 ? MakeRect(0, 0, Source->w, Source->h)
+                                             : MakeRect(Cut(Random), Cut(Random), Source->w + Cut(Random), Source->h + Cut(Random));
+        const int Corner = Case % 4;
+        const int X = (Corner == 1 ? 800 : Corner == 2 ? 400 : 0) + Near(Random);
+        const int Y = (Corner == 3 ? 600 : Corner == 2 ? 300 : 0) + Near(Random);
+        const bool Centred = Case % 5 == 0;
+        const auto Alpha = static_cast<Uint8>(Case < 6 ? Case * 51 : Byte(Random));
+        const Uint32 Colour = Case % 9 == 0 ? Source->format->colorkey
+                                            : MapColour(static_cast<Uint8>(Byte(Random)), static_cast<Uint8>(Byte(Random)),
+                                                        static_cast<Uint8>(Byte(Random)));
+        const int PlaceX = Centred ? X - 400 : X, PlaceY = Centred ? Y - 300 : Y;
+        Paint();
+        BlitTintedLiteral(Source, Cell, Screen, ClipRect, Colour, Alpha, PlaceX, PlaceY, Centred);
+        const std::vector<Uint32> Literal = CaptureDisplay();
+        Paint();
+        BlitTinted(Source, Cell, Screen, ClipRect, Colour, Alpha, PlaceX, PlaceY, Centred);
+        ASSERT_EQ(CaptureDisplay(), Literal) << "case " << Case << " alpha " << int{Alpha};
+    }
+    for (size_t I = 1; I < Sources.size(); ++I) SDL_FreeSurface(Sources[I]);
 }
 
 TEST_F(PixelsTest, LinePlotsItsPointsButNotItsStart)
