@@ -1,5 +1,6 @@
 #include "sim/fire/fire.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -74,7 +75,76 @@ int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows)
     return Round(static_cast<Extended>(Sides) / 4 + static_cast<Extended>(Centre) / 2 - Cooling);
 }
 
+int32_t SpreadHeatWhole(int64_t Sum, int32_t Rows)
+{
+    // Sum / 4 - 255 / Rows = N / D; at most 2^34 * 2^20 in size.
+    const int64_t N = Sum * Rows - 1020;
+    const int64_t D = 4 * static_cast<int64_t>(Rows);
+    int64_t Q = N / D;
+    int64_t R = N % D;
+    if (R < 0) { // floor division
+        R += D;
+        --Q;
+    }
+    if (2 * R > D || (2 * R == D && (Q & 1) != 0)) ++Q;
+    return static_cast<int32_t>(std::clamp<int64_t>(Q, INT32_MIN, INT32_MAX));
+}
+
+namespace {
+
+// SpreadHeatWhole of every sum from -TableReach to TableReach - 1 for one
+// number of rows; the fire's cells stay within 255 and a few hundred below 0.
+constexpr int64_t TableReach = 2048;
+
+const std::vector<int32_t>& SpreadTable(int32_t Rows)
+{
+    static int32_t TableRows = 0;
+    static std::vector<int32_t> Table;
+    if (TableRows != Rows) {
+        Table.resize(2 * TableReach);
+        for (int64_t Sum = -TableReach; Sum < TableReach; ++Sum)
+            Table[static_cast<size_t>(Sum + TableReach)] = SpreadHeatWhole(Sum, Rows);
+        TableRows = Rows;
+    }
+    return Table;
+}
+
+} // namespace
+
 void StepFire(TFireCell& F)
+{
+    if (!HasItsShape(F)) return;
+    if (F.Rows > WholeSpreadRows) {
+        StepFireLiteral(F);
+        return;
+    }
+    F.Source = &F.Cells;
+    const TFireGrid& Source = *F.Source;
+    const int32_t Bottom = F.Rows - 1;
+
+    for (int32_t I = 0; I < F.Columns; ++I) F.Cells[I][Bottom] = Random(SeedRange);
+    if (F.Rows < 2) return;
+
+    const int32_t* const Table = SpreadTable(F.Rows).data() + TableReach;
+    const auto Spread = [&](int64_t Sum) {
+        return Sum >= -TableReach && Sum < TableReach ? Table[Sum] : SpreadHeatWhole(Sum, F.Rows);
+    };
+    for (int32_t I = 0; I < F.Columns; ++I) {
+        // As in the literal step: the column to the left is finished, the
+        // one to the right holds the last step's heat bar its fresh seed,
+        // and the cell below was written just before.
+        const int32_t* LeftColumn = I > 0 ? Source[I - 1].data() : nullptr;
+        const int32_t* RightColumn = I + 1 < F.Columns ? Source[I + 1].data() : nullptr;
+        int32_t* Column = F.Cells[I].data();
+        for (int32_t J = Bottom - 1; J >= 0; --J) {
+            const int64_t L = LeftColumn != nullptr ? LeftColumn[J + 1] : 0;
+            const int64_t R = RightColumn != nullptr ? RightColumn[J + 1] : 0;
+            Column[J] = Spread(L + R + 2 * static_cast<int64_t>(Column[J + 1]));
+        }
+    }
+}
+
+void StepFireLiteral(TFireCell& F)
 {
     if (!HasItsShape(F)) return;
     F.Source = &F.Cells;

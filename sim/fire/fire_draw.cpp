@@ -76,14 +76,30 @@ private:
     bool Ok;
 };
 
+// One field of BlitBlend for an opacity other than 0, 128 and 255.
+inline uint32_t BlendField(uint32_t Destination, int Source, int Alpha, int Shift)
+{
+    const int D = static_cast<int>((Destination >> Shift) & 0xFFu);
+    return static_cast<uint32_t>(D + (((Source - D) * Alpha) >> 8)) << Shift;
+}
+
 // Blends every lit cell straight into Screen's pixels, as the one-pixel
-// blits would, clipped to Screen's clipping rectangle as they are.
+// blits would, clipped to Screen's clipping rectangle as they are. Each
+// cell has a display pixel of its own, so the order they are drawn in
+// does not show: row by row, along the display's memory.
 void BlendFire(const TFireCell& F, uint8_t Intensity)
 {
-    Uint32 Colours[256]; // by heat; heat above 255 is drawn as 255
+    // Colour and opacity by heat; heat above 255 has the colour of 255.
+    struct TLook {
+        Uint32 Colour;
+        int Red, Green, Blue;
+        uint8_t Alpha;
+    };
+    TLook Looks[256];
     for (int32_t Heat = 1; Heat <= 255; ++Heat) {
         const TFireColour C = FireColour(Heat);
-        Colours[Heat] = SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue);
+        Looks[Heat] = {SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), C.Red, C.Green, C.Blue,
+                       FireOpacity(Heat, Intensity)};
     }
     // SDL keeps the clipping rectangle inside the surface; the bounds are
     // held to it all the same, so no write can leave the pixels.
@@ -93,17 +109,42 @@ void BlendFire(const TFireCell& F, uint8_t Intensity)
     const int64_t ClipTop = std::max<int64_t>(Clip.y, 0);
     const int64_t ClipBottom = std::min<int64_t>(static_cast<int64_t>(Clip.y) + Clip.h, Screen->h);
 
-    const auto Pixels = static_cast<Uint8*>(Screen->pixels);
+    // The columns and rows of the grid that are really there and land inside the clip.
     const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
-    ForEachLitCell(F, [&](int32_t I, int32_t J, int32_t Heat) {
-        const int64_t X = Left + I, Y = Top + J;
-        if (X < ClipLeft || X >= ClipRight || Y < ClipTop || Y >= ClipBottom) return;
-        Uint8* Pixel = Pixels + Y * Screen->pitch + X * 4;
-        Uint32 Value;
-        std::memcpy(&Value, Pixel, sizeof Value);
-        Value = BlitBlend(Value, Colours[std::min(Heat, 255)], FireOpacity(Heat, Intensity));
-        std::memcpy(Pixel, &Value, sizeof Value);
-    });
+    const int64_t Columns = std::min<int64_t>(static_cast<int64_t>(F.Cells.size()), std::max(F.Columns, 0));
+    const int64_t FirstColumn = std::max<int64_t>(0, ClipLeft - Left);
+    const int64_t EndColumn = std::min<int64_t>(Columns, ClipRight - Left);
+    const int64_t FirstRow = std::max<int64_t>(0, ClipTop - Top);
+    const int64_t EndRow = std::min<int64_t>(std::max(F.Rows, 0), ClipBottom - Top);
+    if (FirstColumn >= EndColumn || FirstRow >= EndRow) return;
+
+    std::vector<const int32_t*> Column(static_cast<size_t>(EndColumn - FirstColumn));
+    std::vector<int64_t> Height(Column.size());
+    for (int64_t I = FirstColumn; I < EndColumn; ++I) {
+        Column[static_cast<size_t>(I - FirstColumn)] = F.Cells[static_cast<size_t>(I)].data();
+        Height[static_cast<size_t>(I - FirstColumn)] = static_cast<int64_t>(F.Cells[static_cast<size_t>(I)].size());
+    }
+    const auto Pixels = static_cast<Uint8*>(Screen->pixels);
+    for (int64_t J = FirstRow; J < EndRow; ++J) {
+        auto* Row = reinterpret_cast<uint32_t*>(Pixels + (Top + J) * Screen->pitch) + (Left + FirstColumn);
+        for (size_t K = 0; K < Column.size(); ++K) {
+            if (J >= Height[K]) continue;
+            const int32_t Heat = Column[K][J];
+            if (Heat <= 0) continue;
+            const TLook& Look = Looks[std::min(Heat, 255)];
+            // Heat above 255 is opaque rather than wrapped; below, the table's.
+            const uint8_t Alpha = Heat <= 255 ? Look.Alpha : FireOpacity(Heat, Intensity);
+            const uint32_t D = Row[K];
+            switch (Alpha) {
+            case 0: break;
+            case 255: Row[K] = Look.Colour & BlitColourMask; break;
+            case 128: Row[K] = BlitBlend(D, Look.Colour, 128); break;
+            default:
+                Row[K] = (D & ~BlitColourMask) | BlendField(D, Look.Red, Alpha, 16) |
+                         BlendField(D, Look.Green, Alpha, 8) | BlendField(D, Look.Blue, Alpha, 0);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include "sim/fire/fire.h"
@@ -139,4 +140,56 @@ TEST(FireStep, SeededRunMatchesItsGoldenHash)
             for (int Byte = 0; Byte < 4; ++Byte)
                 Hash = (Hash ^ ((static_cast<uint32_t>(V) >> 8 * Byte) & 0xFF)) * 1099511628211ull;
     EXPECT_EQ(Hash, 2792364589457760914ull);
+}
+
+TEST(FireSpread, WholeNumbersRoundAsTheLongDoubleSum)
+{
+    std::mt19937_64 Random(1207);
+    std::uniform_int_distribution<int32_t> Any(INT32_MIN, INT32_MAX);
+    for (const int32_t Rows : {1, 2, 3, 4, 5, 7, 8, 10, 17, 60, 100, 255, 256, 1000, 65536, 999983, WholeSpreadRows}) {
+        // Every sum a fire meets, split between the neighbours both ways.
+        for (int32_t Sum = -3000; Sum <= 3000; ++Sum) {
+            const int32_t Centre = Sum >= 0 ? Sum / 2 : -((-Sum + 1) / 2);
+            ASSERT_EQ(SpreadHeatWhole(Sum, Rows), SpreadHeat(Sum - 2 * Centre, Centre, 0, Rows)) << Sum << ", " << Rows;
+            ASSERT_EQ(SpreadHeatWhole(Sum, Rows), SpreadHeat(0, 0, Sum, Rows)) << Sum << ", " << Rows;
+        }
+        // Heat anywhere in int32, where the sum needs 34 bits.
+        for (int Case = 0; Case < 3000; ++Case) {
+            const int32_t L = Any(Random), C = Any(Random), R = Any(Random);
+            const int64_t Sum = int64_t{L} + R + 2 * int64_t{C};
+            ASSERT_EQ(SpreadHeatWhole(Sum, Rows), SpreadHeat(L, C, R, Rows)) << L << ", " << C << ", " << R;
+        }
+    }
+}
+
+TEST(FireStep, StepsLikeTheLiteralStepOnAnyGrid)
+{
+    std::mt19937_64 Random(11);
+    std::uniform_int_distribution<int32_t> Heat(-400, 300), Any(INT32_MIN, INT32_MAX);
+    for (const auto& [Columns, Rows] : {std::pair{800, 100}, {1, 1}, {3, 2}, {17, 3}, {40, 250}, {5, 7}}) {
+        for (const bool Wild : {false, true}) {
+            TFireCell Fast;
+            InitFire(Fast, 0, 0, Columns, Rows);
+            for (auto& Column : Fast.Cells)
+                for (int32_t& Cell : Column) Cell = Wild ? Any(Random) : Heat(Random);
+            TFireCell Literal = Fast;
+            for (int Step = 0; Step < 6; ++Step) {
+                SeedRandom(static_cast<uint64_t>(Step) * 31 + static_cast<uint64_t>(Rows));
+                StepFire(Fast);
+                SeedRandom(static_cast<uint64_t>(Step) * 31 + static_cast<uint64_t>(Rows));
+                StepFireLiteral(Literal);
+                ASSERT_EQ(Fast.Cells, Literal.Cells) << Columns << "x" << Rows << " step " << Step;
+            }
+        }
+    }
+    // Taller grids than the whole numbers are proven for take the literal way.
+    TFireCell Tall;
+    InitFire(Tall, 0, 0, 2, WholeSpreadRows + 1);
+    Tall.Cells[0][WholeSpreadRows - 1] = 1000;
+    TFireCell Literal = Tall;
+    SeedRandom(3);
+    StepFire(Tall);
+    SeedRandom(3);
+    StepFireLiteral(Literal);
+    EXPECT_EQ(Tall.Cells, Literal.Cells);
 }
