@@ -31,6 +31,10 @@ inline uint32_t KeyedBlend(uint32_t Destination, uint32_t Source, int Alpha)
     return Field(16) | Field(8) | Field(0);
 }
 
+// KeyedBlend of one ink colour Source over Count pixels of Row, with Alpha
+// from 1 to 255; four pixels at a time where the processor allows.
+void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha);
+
 // A Width x Height area whose pixel (x, y) is the sheet's pixel
 // (Left + (OneColumn ? 0 : x), Top + (OneRow ? 0 : y)): a piece as it is,
 // or one of its columns or rows repeated.
