@@ -167,12 +167,9 @@ void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* D
     }
     for (int R = 0; R < C.Height; ++R) {
         const int SheetY = Area.Top + (Area.OneRow ? 0 : C.FromY + R);
-        const size_t RowStart = static_cast<size_t>(SheetY) * Pixels.Width;
-        auto* Row = reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX;
-        for (int K = 0; K < C.Width; ++K) {
-            const size_t I = RowStart + static_cast<size_t>(Area.Left + (Area.OneColumn ? 0 : C.FromX + K));
-            if (Pixels.Ink[I]) Row[K] = KeyedBlend(Row[K], Pixels.Colour[I], Alpha);
-        }
+        const size_t First = static_cast<size_t>(SheetY) * Pixels.Width + static_cast<size_t>(Area.Left + C.FromX);
+        BlendSpan(reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX, &Pixels.Colour[First],
+                  &Pixels.Ink[First], C.Width, Alpha);
     }
 }
 
@@ -207,6 +204,48 @@ void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha)
     }
 #endif
     for (; K < Count; ++K) Row[K] = KeyedBlend(Row[K], Source, Alpha);
+}
+
+void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Count, int Alpha)
+{
+    int K = 0;
+#ifdef __SSE2__
+    // As BlendRun, with a colour per pixel, and the display's pixel kept
+    // where the sheet has its key.
+    const __m128i Zero = _mm_setzero_si128();
+    const __m128i A = _mm_set1_epi16(static_cast<short>(Alpha));
+    const __m128i Reciprocal = _mm_set1_epi16(static_cast<short>(0x8081));
+    const __m128i ColourBytes = _mm_set1_epi32(0x00FFFFFF);
+    const auto Blend = [&](__m128i S, __m128i D) {
+        const __m128i Diff = _mm_sub_epi16(S, D);
+        const __m128i Negative = _mm_cmpgt_epi16(Zero, Diff);
+        const __m128i Magnitude = _mm_sub_epi16(_mm_xor_si128(Diff, Negative), Negative);
+        const __m128i Product = _mm_mullo_epi16(Magnitude, A);
+        const __m128i Quotient = _mm_srli_epi16(_mm_mulhi_epu16(Product, Reciprocal), 7);
+        return _mm_add_epi16(D, _mm_sub_epi16(_mm_xor_si128(Quotient, Negative), Negative));
+    };
+    for (; K + 4 <= Count; K += 4) {
+        uint32_t InkBytes;
+        std::memcpy(&InkBytes, Ink + K, sizeof InkBytes);
+        if (InkBytes == 0) continue;
+        const __m128i InkLanes = _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(InkBytes)), Zero), Zero);
+        const __m128i Keep = _mm_cmpeq_epi32(InkLanes, Zero);
+        const __m128i D = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Row + K));
+        const __m128i S = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(Source + K)), ColourBytes);
+        __m128i Drawn;
+        if (Alpha < 0) {
+            Drawn = S;
+        } else {
+            const __m128i Low = Blend(_mm_unpacklo_epi8(S, Zero), _mm_unpacklo_epi8(D, Zero));
+            const __m128i High = Blend(_mm_unpackhi_epi8(S, Zero), _mm_unpackhi_epi8(D, Zero));
+            Drawn = _mm_and_si128(_mm_packus_epi16(Low, High), ColourBytes);
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(Row + K),
+                         _mm_or_si128(_mm_and_si128(Keep, D), _mm_andnot_si128(Keep, Drawn)));
+    }
+#endif
+    for (; K < Count; ++K)
+        if (Ink[K]) Row[K] = KeyedBlend(Row[K], Source[K], Alpha);
 }
 
 bool IsPlainDisplayFormat(const SDL_Surface* Surface)

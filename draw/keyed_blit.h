@@ -35,6 +35,10 @@ inline uint32_t KeyedBlend(uint32_t Destination, uint32_t Source, int Alpha)
 // from 1 to 255; four pixels at a time where the processor allows.
 void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha);
 
+// KeyedBlend of Source[k] over Row[k] wherever Ink[k] is set, for k below
+// Count; Alpha from 1 to 255, or negative for a sheet without alpha.
+void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Count, int Alpha);
+
 // A Width x Height area whose pixel (x, y) is the sheet's pixel
 // (Left + (OneColumn ? 0 : x), Top + (OneRow ? 0 : y)): a piece as it is,
 // or one of its columns or rows repeated.

@@ -108,6 +108,27 @@ TEST(KeyedBlend, RunsOfOneColourBlendEveryFieldValueAsThePixelFormula)
         }
 }
 
+TEST(KeyedBlend, SpansOfSheetPixelsBlendOnlyTheirInk)
+{
+    std::mt19937 Random(5);
+    std::vector<uint32_t> Row(70), Expected(70), Source(70);
+    std::vector<uint8_t> Ink(70);
+    for (int Alpha = -1; Alpha <= 255; ++Alpha)
+        for (int Case = 0; Case < 40; ++Case) {
+            const int Count = Case + 1;
+            for (size_t K = 0; K < Row.size(); ++K) {
+                Row[K] = static_cast<uint32_t>(Random());
+                Source[K] = static_cast<uint32_t>(Random()) & 0x00FFFFFFu;
+                // Runs without ink, all ink, and mixed.
+                Ink[K] = Case % 3 == 0 ? 0 : Case % 3 == 1 ? 1 : static_cast<uint8_t>(Random() % 2);
+                Expected[K] = K < static_cast<size_t>(Count) && Ink[K] ? KeyedBlend(Row[K], Source[K], Alpha) : Row[K];
+            }
+            if (Alpha == 0) continue; // never asked to draw
+            BlendSpan(Row.data(), Source.data(), Ink.data(), Count, Alpha);
+            ASSERT_EQ(Row, Expected) << "alpha " << Alpha << ", " << Count << " pixels";
+        }
+}
+
 TEST_F(KeyedBlit, EveryAlphaOfEverySheetMatchesSdl)
 {
     for (SDL_Surface* Sheet : {WindowImage, ButtonImage, EditImage, SpinImage, ProgressImage, CheckImage, RadioImage}) {
