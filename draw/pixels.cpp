@@ -209,6 +209,63 @@ void ClipParameter(Extended Start, Extended Step, Extended Min, Extended Max, Ex
 
 } // namespace
 
+namespace {
+
+// Lines of at most this many points are stepped in whole numbers.
+constexpr int64_t WholeLinePoints = int64_t{1} << 19;
+
+// One coordinate of a line's points stepped in whole numbers: point I lies
+// at Start + I * Delta / N exactly, and Round of the long-double sum that
+// LerpPoint works out is that value rounded to nearest. The sum is within
+// |Delta| * 2^-52 of it, while a value that is not a tie is at least
+// 1 / (2N) from one; for lines of up to WholeLinePoints points (so |Delta|
+// <= N) the two always round alike. Ties, exactly half-way, are left to
+// LerpPoint's own sum: they depend on how the parameter rounds.
+class TWholeStepper {
+public:
+    TWholeStepper(int Start, int End, int64_t N, int64_t First)
+        : Origin(Start), Step(2 * (static_cast<int64_t>(End) - Start)), Period(2 * N)
+    {
+        // Nearest of Start + I * Delta / N is Start + floor((2 I Delta + N) / 2N).
+        const int64_t Numerator = First * Step + N;
+        Quotient = Numerator / Period;
+        Remainder = Numerator % Period;
+        if (Remainder < 0) {
+            Remainder += Period;
+            --Quotient;
+        }
+    }
+    bool Tie() const { return Remainder == 0; }
+    int64_t Value() const { return Origin + Quotient; }
+    void Next()
+    {
+        Remainder += Step;
+        while (Remainder >= Period) {
+            Remainder -= Period;
+            ++Quotient;
+        }
+        while (Remainder < 0) {
+            Remainder += Period;
+            --Quotient;
+        }
+    }
+
+private:
+    int64_t Origin, Step, Period, Quotient = 0, Remainder = 0;
+};
+
+// PutPixel of a centred whole point (X, Y).
+void PutCentredPoint(SDL_Surface* Surface, Uint32 Colour, int64_t X, int64_t Y)
+{
+    const int64_t Column = X + OriginX - 1, Row = Y + OriginY - 1;
+    if (Column < 0 || Column >= DisplayWidth || Row < 0 || Row >= DisplayHeight) return;
+    if (Column >= Surface->w || Row >= Surface->h) return;
+    std::memcpy(static_cast<Uint8*>(Surface->pixels) + Row * Surface->pitch + Column * PixelBytes, &Colour,
+                PixelBytes);
+}
+
+} // namespace
+
 void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colour)
 {
     const Extended Count = RoundHalfEven(Distance(X1, Y1, X2, Y2));
@@ -229,9 +286,24 @@ void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colou
     const auto N = static_cast<int64_t>(Count); // at most about 6e9 for int end points
     const int64_t First = std::max<int64_t>(1, static_cast<int64_t>(std::floor(Low * Count)) - 1);
     const int64_t Last = std::min<int64_t>(N, static_cast<int64_t>(std::ceil(High * Count)) + 1);
-    for (int64_t I = First; I <= Last; ++I) {
+    const auto Lerp = [&](int64_t I) {
         const double T = static_cast<Extended>(I) / Count;
-        const TPoint P = LerpPoint(X1, Y1, X2, Y2, T);
-        PutPixel(Surface, Colour, true, P.X, P.Y);
+        return LerpPoint(X1, Y1, X2, Y2, T);
+    };
+    if (N > WholeLinePoints || !HasPlainFourBytePixels(Surface)) {
+        for (int64_t I = First; I <= Last; ++I) {
+            const TPoint P = Lerp(I);
+            PutPixel(Surface, Colour, true, P.X, P.Y);
+        }
+        return;
+    }
+    TWholeStepper X(X1, X2, N, First), Y(Y1, Y2, N, First);
+    for (int64_t I = First; I <= Last; ++I, X.Next(), Y.Next()) {
+        if (X.Tie() || Y.Tie()) {
+            const TPoint P = Lerp(I);
+            PutCentredPoint(Surface, Colour, X.Tie() ? P.X : X.Value(), Y.Tie() ? P.Y : Y.Value());
+        } else {
+            PutCentredPoint(Surface, Colour, X.Value(), Y.Value());
+        }
     }
 }

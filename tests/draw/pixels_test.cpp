@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -230,6 +231,48 @@ TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheLiteralLine)
         DrawLine(Screen, X1, Y1, X2, Y2, Red);
         ASSERT_EQ(Painted(), LiteralLine(X1, Y1, X2, Y2)) << X1 << "," << Y1 << " - " << X2 << "," << Y2;
     }
+}
+
+TEST_F(PixelsTest, WholeNumberLinesPaintWhatTheLiteralPointsPaint)
+{
+    // Batches of lines in colours of their own over one another, drawn
+    // point by point as written and by DrawLine: short lines full of ties,
+    // lines across the display's edges and longer ones, with the Origin
+    // at the centre and at a corner.
+    std::mt19937 Random(4711);
+    std::uniform_int_distribution<int> Short(-12, 12), Edge(-30, 30), Wide(-1200, 1200), Byte(0, 255);
+    const auto DrawLiteral = [](int X1, int Y1, int X2, int Y2, Uint32 Colour) {
+        const Extended N = RoundHalfEven(Distance(X1, Y1, X2, Y2));
+        for (Extended I = 1; I <= N; ++I) {
+            const TPoint P = LerpPoint(X1, Y1, X2, Y2, static_cast<double>(I / N));
+            PutPixel(Screen, Colour, true, P.X, P.Y);
+        }
+    };
+    for (const auto& [OriginAtX, OriginAtY] : {std::pair{400, 300}, {0, 0}}) {
+        SetOrigin(OriginAtX, OriginAtY);
+        for (int Batch = 0; Batch < 15; ++Batch) {
+            std::vector<std::array<int, 4>> Lines;
+            for (int K = 0; K < 100; ++K) {
+                const int Kind = (Batch + K) % 3;
+                const int X = Kind == 1 ? (K % 2 ? 400 : -400) + Edge(Random) : Wide(Random) / 3;
+                const int Y = Kind == 1 ? (K % 4 < 2 ? 300 : -300) + Edge(Random) : Wide(Random) / 4;
+                const int Dx = Kind == 2 ? Wide(Random) : Short(Random), Dy = Kind == 2 ? Wide(Random) : Short(Random);
+                Lines.push_back({X - OriginAtX + 400, Y - OriginAtY + 300, X + Dx - OriginAtX + 400, Y + Dy - OriginAtY + 300});
+            }
+            std::vector<Uint32> Colours;
+            for (size_t K = 0; K < Lines.size(); ++K)
+                Colours.push_back(MapColour(static_cast<Uint8>(Byte(Random)), static_cast<Uint8>(Byte(Random)), 1));
+            SDL_FillRect(Screen, nullptr, Black);
+            for (size_t K = 0; K < Lines.size(); ++K)
+                DrawLiteral(Lines[K][0], Lines[K][1], Lines[K][2], Lines[K][3], Colours[K]);
+            const std::vector<Uint32> Literal = CaptureDisplay();
+            SDL_FillRect(Screen, nullptr, Black);
+            for (size_t K = 0; K < Lines.size(); ++K)
+                DrawLine(Screen, Lines[K][0], Lines[K][1], Lines[K][2], Lines[K][3], Colours[K]);
+            ASSERT_EQ(CaptureDisplay(), Literal) << "batch " << Batch << ", origin (" << OriginAtX << ", " << OriginAtY << ")";
+        }
+    }
+    SetOrigin(400, 300);
 }
 
 TEST_F(PixelsTest, LinesOfAnyLengthEndAndStayDefined)
