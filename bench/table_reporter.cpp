@@ -1,5 +1,6 @@
 #include "table_reporter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -36,10 +37,20 @@ std::string Join(const std::string& Function, const std::vector<std::string>& Ar
     return Name;
 }
 
-bool IsNumber(const std::string& S)
+// The value of an argument, named ("particles:1000") or not ("1000").
+std::string ValueOf(const std::string& Arg)
 {
+    const size_t Colon = Arg.rfind(':');
+    return Colon == std::string::npos ? Arg : Arg.substr(Colon + 1);
+}
+
+bool IsNumber(const std::string& Arg)
+{
+    const std::string S = ValueOf(Arg);
     return !S.empty() && S.find_first_not_of("0123456789") == std::string::npos;
 }
+
+double NumberOf(const std::string& Arg) { return std::stod(ValueOf(Arg)); }
 
 } // namespace
 
@@ -85,12 +96,12 @@ void TTableReporter::Finalize()
     for (const TRow& R : Rows)
         if (R.Function == FloorName && R.Error.empty()) Floor = R.Milliseconds;
 
-    std::printf("%-32s %10s %10s %9s %8s\n", "benchmark", "wall ms", "cpu ms", "x floor", "growth");
-    std::printf("%-32s %10s %10s %9s %8s\n", "---------", "-------", "------", "-------", "------");
+    std::printf("%-40s %10s %10s %9s %8s\n", "benchmark", "wall ms", "cpu ms", "x floor", "growth");
+    std::printf("%-40s %10s %10s %9s %8s\n", "---------", "-------", "------", "-------", "------");
     for (const TRow& R : Rows) {
         const std::string Name = Join(R.Function, R.Args);
         if (!R.Error.empty()) {
-            std::printf("%-32s  failed: %s\n", Name.c_str(), R.Error.c_str());
+            std::printf("%-40s  failed: %s\n", Name.c_str(), R.Error.c_str());
             continue;
         }
         std::string Ratio;
@@ -108,18 +119,18 @@ void TTableReporter::Finalize()
                     !IsNumber(Other.Args[0]))
                     continue;
                 if (!std::equal(R.Args.begin() + 1, R.Args.end(), Other.Args.begin() + 1)) continue;
-                if (Smallest == nullptr || std::stod(Other.Args[0]) < std::stod(Smallest->Args[0])) Smallest = &Other;
+                if (Smallest == nullptr || NumberOf(Other.Args[0]) < NumberOf(Smallest->Args[0])) Smallest = &Other;
             }
-            const double Size = std::stod(R.Args[0]);
-            if (Smallest != nullptr && std::stod(Smallest->Args[0]) < Size && Smallest->Milliseconds > 0) {
+            const double Size = NumberOf(R.Args[0]);
+            if (Smallest != nullptr && NumberOf(Smallest->Args[0]) < Size && Smallest->Milliseconds > 0) {
                 char Text[32];
                 std::snprintf(Text, sizeof Text, "N^%.2f",
                               std::log(R.Milliseconds / Smallest->Milliseconds) /
-                                  std::log(Size / std::stod(Smallest->Args[0])));
+                                  std::log(Size / NumberOf(Smallest->Args[0])));
                 Growth = Text;
             }
         }
-        std::printf("%-32s %10.4f %10.4f %9s %8s\n", Name.c_str(), R.WallMilliseconds, R.Milliseconds, Ratio.c_str(),
+        std::printf("%-40s %10.4f %10.4f %9s %8s\n", Name.c_str(), R.WallMilliseconds, R.Milliseconds, Ratio.c_str(),
                     Growth.c_str());
     }
     std::fflush(stdout);
