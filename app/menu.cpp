@@ -1,15 +1,9 @@
-// The main menu: a window of five buttons that start the simulations,
-// toggle full screen and quit, and a test window showing an edit, a spin
-// edit and a progress bar that follows the spin edit. Everything is built
-// afresh on each visit.
+#include "app/menu.h"
 
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/screen_state.h"
-#include "app/screens.h"
 #include "app/video.h"
 #include "draw/codepage.h"
-#include "ui/window.h"
+#include "input/input_state.h"
+#include "screen/screen.h"
 
 namespace {
 
@@ -57,20 +51,16 @@ void ReactToMenuButtons(TWindow& Menu)
 
 } // namespace
 
-void RunMenu()
+TMenuScreen CreateMenuScreen() { return TMenuScreen{CreateMenuWindows()}; }
+
+void RunMenuFrame(TMenuScreen& S)
 {
-    TWindowGroup Windows = CreateMenuWindows();
-    while (ScreenState == StateMenu) {
-        PollEvents(StateQuit);
-        ClearScreen();
-        if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
-        UpdateWindows(Windows, true);
-        DrawWindows(Windows);
-        // Raising reorders the group, so the windows are found by name.
-        if (TWindow* Menu = FindWindow(Windows, MenuName)) ReactToMenuButtons(*Menu);
-        // After drawing: the bar shows the spin edit's value of the frame before.
-        if (TWindow* Test = FindWindow(Windows, TestName))
-            Test->ProgressBars.Items[0].Value = Test->SpinEdits.Items[0].Value;
-        FinishFrame();
-    }
+    if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
+    UpdateWindows(S.Windows, true);
+    DrawWindows(S.Windows);
+    // Raising reorders the group, so the windows are found by name.
+    if (TWindow* Menu = FindWindow(S.Windows, MenuName)) ReactToMenuButtons(*Menu);
+    // After drawing: the bar shows the spin edit's value of the frame before.
+    if (TWindow* Test = FindWindow(S.Windows, TestName))
+        Test->ProgressBars.Items[0].Value = Test->SpinEdits.Items[0].Value;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/display.h"
 #include "draw/surface.h"
 #include "draw/text.h"

@@ -3,7 +3,7 @@
 // Hit tests use the unrounded sums of a widget's position and its window's
 // offset; only drawing rounds.
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "sim/geometry/rounding.h"
 
 struct THotRect {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/display.h"
 #include "sim/geometry/geometry.h"
 #include "sim/geometry/rounding.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/display.h"
 #include "draw/text.h"
 #include "sim/geometry/rounding.h"

@@ -1,18 +1,11 @@
-// The particle screen: the user throws particles and draws walls with the
-// mouse, whichever of the two radio boxes is chosen, and tunes gravity and
-// the frictions with three spin edits. The world stands still while the
-// control window has the focus.
+#include "sim/particles/particle_screen.h"
 
-#include "app/control_window.h"
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/screen_state.h"
-#include "app/screens.h"
-#include "app/video.h"
 #include "draw/codepage.h"
+#include "draw/display.h"
 #include "draw/text.h"
-#include "sim/geometry/vector_draw.h"
-#include "sim/particles/physics.h"
+#include "draw/vector_draw.h"
+#include "input/input_state.h"
+#include "screen/screen.h"
 #include "sim/particles/physics_draw.h"
 #include "sim/particles/readout.h"
 
@@ -97,42 +90,39 @@ void DrawDrag()
 
 } // namespace
 
-void RunParticleScreen()
+TParticleScreen CreateParticleScreen()
 {
-    TPhysics World;
-    InitPhysics(World);
-    TWindowGroup Windows;
-    InitWindowGroup(Windows, 1);
-    Windows.Items[0] = CreateParticleControls();
-    bool Placing = false; // a press began a gesture that is still held
+    TParticleScreen S;
+    InitPhysics(S.World);
+    InitWindowGroup(S.Windows, 1);
+    S.Windows.Items[0] = CreateParticleControls();
+    return S;
+}
 
-    while (ScreenState == StateParticles) {
-        // Gestures react to each button event inside the poll, so two clicks
-        // in one frame make two particles; the focus is the previous frame's.
-        PollEvents(StateMenu, [&](const SDL_Event& E) {
-            if (E.type == SDL_MOUSEBUTTONDOWN) Placing = true;
-            if (E.type != SDL_MOUSEBUTTONUP) return;
-            Placing = false;
-            const TWindow& Controls = ControlWindow(Windows);
-            if (!Controls.Focused) CompleteGesture(World, Controls);
-        });
-        ClearScreen();
+void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E)
+{
+    if (E.type == SDL_MOUSEBUTTONDOWN) S.Placing = true;
+    if (E.type != SDL_MOUSEBUTTONUP) return;
+    S.Placing = false;
+    const TWindow& Controls = ControlWindow(S.Windows);
+    if (!Controls.Focused) CompleteGesture(S.World, Controls);
+}
 
-        const TWindow& Before = ControlWindow(Windows);
-        const bool Paused = Before.Focused;
-        const TCheckGroup& Look = Before.CheckGroups[0];
-        DrawPhysics(World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
-                    Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
-        if (!Paused) StepPhysics(World);
-        // While focused, only a release decides: one outside takes the focus away.
-        UpdateWindows(Windows, !Paused);
-        DrawWindows(Windows);
+void RunParticleFrame(TParticleScreen& S)
+{
+    const TWindow& Before = ControlWindow(S.Windows);
+    const bool Paused = Before.Focused;
+    const TCheckGroup& Look = Before.CheckGroups[0];
+    DrawPhysics(S.World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
+                Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
+    if (!Paused) StepPhysics(S.World);
+    // While focused, only a release decides: one outside takes the focus away.
+    UpdateWindows(S.Windows, !Paused);
+    DrawWindows(S.Windows);
 
-        const TWindow& Controls = ControlWindow(Windows);
-        ReadSettings(World, Controls);
-        if (Controls.Focused) Placing = false; // a press on the window draws no arrow
-        if (BackClicked(Windows)) ScreenState = StateMenu;
-        if (MouseHeld && Placing) DrawDrag();
-        FinishFrame();
-    }
+    const TWindow& Controls = ControlWindow(S.Windows);
+    ReadSettings(S.World, Controls);
+    if (Controls.Focused) S.Placing = false; // a press on the window draws no arrow
+    if (BackClicked(S.Windows)) ScreenState = StateMenu;
+    if (MouseHeld && S.Placing) DrawDrag();
 }

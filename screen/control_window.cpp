@@ -1,4 +1,4 @@
-#include "app/control_window.h"
+#include "screen/control_window.h"
 
 #include "draw/codepage.h"
 
