@@ -7,8 +7,7 @@
 TFireScreen CreateFireScreen()
 {
     TFireScreen S;
-    InitWindowGroup(S.Windows, 1);
-    S.Windows.Items[0] = CreateControlWindow(130, 60, 5, 5);
+    S.Windows = ControlWindowGroup(CreateControlWindow(130, 60, 5, 5));
     InitFire(S.Fire, 0, 500, 800, 100);
     return S;
 }

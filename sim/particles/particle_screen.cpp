@@ -11,33 +11,36 @@
 
 namespace {
 
-// Items of the control window's groups.
+// The control window's groups and their items.
+enum : size_t { GestureGroup, RadioGroupCount };
+enum : size_t { LookGroup, CheckGroupCount };
 enum : size_t { ParticleBox, WallBox };
 enum : size_t { ForcesBox, ThickBox };
-enum : size_t { GravityEdit, WallFrictionEdit, AirFrictionEdit };
+enum : size_t { GravityLabel, WallFrictionLabel, AirFrictionLabel, LabelCount };
+enum : size_t { GravityEdit, WallFrictionEdit, AirFrictionEdit, SpinEditCount };
 
 TWindow CreateParticleControls()
 {
     TWindow Window = CreateControlWindow(360, 180, 5, 85);
 
-    Window.RadioGroups.resize(1);
-    TRadioGroup& Gesture = Window.RadioGroups[0];
+    Window.RadioGroups.resize(RadioGroupCount);
+    TRadioGroup& Gesture = Window.RadioGroups[GestureGroup];
     InitRadioGroup(Gesture, 2, true, true); // nothing chosen; a second click clears the choice
     Gesture.Items[ParticleBox] = CreateRadioBox(Cp1250("Cząsteczka"), 5, 5, false, 0);
     Gesture.Items[WallBox] = CreateRadioBox(Cp1250("Ściana"), 5, 23, false, 0);
 
-    Window.CheckGroups.resize(1);
-    TCheckGroup& Look = Window.CheckGroups[0];
+    Window.CheckGroups.resize(CheckGroupCount);
+    TCheckGroup& Look = Window.CheckGroups[LookGroup];
     InitCheckGroup(Look, 2, true);
     Look.Items[ForcesBox] = CreateCheckBox(Cp1250("Rysuj siły"), 5, 41, false, 0);
     Look.Items[ThickBox] = CreateCheckBox(Cp1250("Pogrubienie"), 5, 59, false, 0);
 
-    InitLabelGroup(Window.Labels, 3, true);
-    Window.Labels.Items[0] = CreateLabel(155, 5, Cp1250("Grawitacja 0-1000"));
-    Window.Labels.Items[1] = CreateLabel(155, 49, Cp1250("Tarcie ścian 0-1000"));
-    Window.Labels.Items[2] = CreateLabel(155, 93, Cp1250("Tarcie powietrza 0-1000"));
+    InitLabelGroup(Window.Labels, LabelCount, true);
+    Window.Labels.Items[GravityLabel] = CreateLabel(155, 5, Cp1250("Grawitacja 0-1000"));
+    Window.Labels.Items[WallFrictionLabel] = CreateLabel(155, 49, Cp1250("Tarcie ścian 0-1000"));
+    Window.Labels.Items[AirFrictionLabel] = CreateLabel(155, 93, Cp1250("Tarcie powietrza 0-1000"));
 
-    InitSpinEditGroup(Window.SpinEdits, 3, true);
+    InitSpinEditGroup(Window.SpinEdits, SpinEditCount, true);
     Window.SpinEdits.Items[GravityEdit] = CreateSpinEdit(155, 21, 20, 500, 1000, 0, 0, 0, 0);
     Window.SpinEdits.Items[WallFrictionEdit] = CreateSpinEdit(155, 65, 20, 300, 1000, 0, 0, 0, 0);
     Window.SpinEdits.Items[AirFrictionEdit] = CreateSpinEdit(155, 109, 20, 1, 1000, 0, 0, 0, 0);
@@ -49,7 +52,7 @@ TWindow CreateParticleControls()
 // first end is never the lower one on screen.
 void CompleteGesture(TPhysics& World, const TWindow& Controls)
 {
-    const TRadioGroup& Gesture = Controls.RadioGroups[0];
+    const TRadioGroup& Gesture = Controls.RadioGroups[GestureGroup];
     if (Gesture.Items[ParticleBox].Checked) {
         TParticle Particle{};
         Particle.Pos = MakeVector(PressVector.X, PressVector.Y);
@@ -94,8 +97,7 @@ TParticleScreen CreateParticleScreen()
 {
     TParticleScreen S;
     InitPhysics(S.World);
-    InitWindowGroup(S.Windows, 1);
-    S.Windows.Items[0] = CreateParticleControls();
+    S.Windows = ControlWindowGroup(CreateParticleControls());
     return S;
 }
 
@@ -112,7 +114,7 @@ void RunParticleFrame(TParticleScreen& S)
 {
     const TWindow& Before = ControlWindow(S.Windows);
     const bool Paused = Before.Focused;
-    const TCheckGroup& Look = Before.CheckGroups[0];
+    const TCheckGroup& Look = Before.CheckGroups[LookGroup];
     DrawPhysics(S.World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
                 Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
     if (!Paused) StepPhysics(S.World);

@@ -9,8 +9,7 @@ TTornadoScreen CreateTornadoScreen()
 {
     TTornadoScreen S;
     S.Whirl = CreateWhirl(1000);
-    InitWindowGroup(S.Windows, 1);
-    S.Windows.Items[0] = CreateControlWindow(130, 60, 5, 5);
+    S.Windows = ControlWindowGroup(CreateControlWindow(130, 60, 5, 5));
     return S;
 }
 
