@@ -1,6 +1,13 @@
 #pragma once
 // PollEvents: every frame starts by emptying SDL's event queue into the
 // input state (input/input_state.h).
+//
+// Nothing the user does is lost to the one-frame view: a poll stops before a
+// release of the left, middle or right button when one of them went down in
+// the same poll, and before a key release or a further key press once a
+// named key went down. That event and all after it stay in SDL's queue, in
+// their order, for the next frame. So a quick click is pressed in one frame
+// and released in the next, and fast typing gives one key per frame.
 
 #include <SDL.h>
 #include <functional>

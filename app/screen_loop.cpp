@@ -43,8 +43,8 @@ void ShowFrame(Uint8 EscState, const TEventReaction& React, TWork Work)
     SDL_Flip(Screen);
 }
 
-// Esc ends the program from the menu and the fire, and goes back to the menu
-// from the particles and the tornado.
+// Esc ends the program from the menu and goes back to the menu from the
+// simulations.
 void RunFrame(std::monostate) {}
 void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, nullptr, [&] { RunMenuFrame(S); }); }
 void RunFrame(TParticleScreen& S)
@@ -52,7 +52,7 @@ void RunFrame(TParticleScreen& S)
     ShowFrame(StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S); });
 }
 void RunFrame(TTornadoScreen& S) { ShowFrame(StateMenu, nullptr, [&] { RunTornadoFrame(S); }); }
-void RunFrame(TFireScreen& S) { ShowFrame(StateQuit, nullptr, [&] { RunFireFrame(S); }); }
+void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, nullptr, [&] { RunFireFrame(S); }); }
 
 } // namespace
 

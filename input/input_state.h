@@ -6,11 +6,11 @@
 //   what happened during the poll         MousePressed MouseReleased MouseHeld
 //   button went down                      set          -             set
 //   button went up                        -            set           clear
-//   down and up within the same poll      set          set           clear
+//   wheel turned (down and up at once)    set          set           clear
 //
 // A key press sets KeyDown with the key's name in KeyName; any key release
 // turns KeyName into " ", and a poll that ends with KeyName " " reports no
-// key. So a key pressed and released within one poll is lost.
+// key.
 
 #include <string>
 

@@ -59,31 +59,33 @@ bool IsMovementOrDeletion(const std::string& Name)
 
 // One key stroke, KeyName, on a focused field.
 //
-//  - A selection is replaced: its characters Lo .. Hi go (N + 1 of them,
-//    N = Hi - Lo) and an insertion point inside it moves to its start, one
-//    after it moves back by the N + 1 characters that went.
-//  - Caret becomes the 1-based index of the character after the insertion
-//    point.
-//  - Replacement: a typed name goes in at Caret; the indices stay, so the
-//    highlight stays on the same positions. Movement and deletion keys only
-//    delete the selection.
-//  - Otherwise by the key:
-//      "Left"   Caret - 2  (one to the left as a count)
-//      "Right"  unchanged  (one to the right)
-//      "Del"    the character after the insertion point goes, Caret - 1
-//      "Bksp"   the character before it goes, Caret - 2; a text shorter
-//               than 2 becomes empty with Caret 1
+//  1. A selection is replaced: its characters Lo .. Hi go (N + 1 of them,
+//     N = Hi - Lo) and an insertion point inside it moves to its start, one
+//     after it moves back by the N + 1 characters that went.
+//  2. Caret becomes the 1-based index of the character after the insertion
+//     point.
+//  3. Replacement: a typed name goes in at Caret. Movement and deletion keys
+//     only delete the selection and leave the insertion point where it
+//     began.
+//  4. Otherwise by the key:
+//       "Left"   Caret - 2  (one to the left as a count)
+//       "Right"  unchanged  (one to the right)
+//       "Del"    the character after the insertion point goes, Caret - 1
+//       "Bksp"   the character before it goes, Caret - 2; a text shorter
+//                than 2 becomes empty with Caret 1
 //       other    the name goes in at Caret (the insertion point ends after it)
-//    then Caret is limited to 0 .. MaxLength and the selection collapses
-//    onto it.
-//  - The text is cut to MaxLength characters.
+//  5. Caret is limited to 0 .. MaxLength and the selection collapses onto
+//     it, after a replacement too: a highlight left standing over the new
+//     text would make the next key delete characters nobody selected.
+//  6. The text is cut to MaxLength characters.
 //
-//  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", selection 1..4 kept
-//  (bounded to 1..3 at the next update); then "Y" -> "Y".
+//  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", Caret 1, no selection;
+//  then "Y" -> "XYo!".
 //  "Hello!", Caret 5, selection 1..2:  "z" -> "lloz!", Caret 4.
 void ApplyKeyStroke(TEditWork& Work, const std::string& Name)
 {
     bool Replacement = false;
+    int64_t SelectionBegan = 0; // the insertion point before the selection, as a count
     if (Work.SelStart != Work.SelEnd) {
         const int64_t Lo = std::min(Work.SelStart, Work.SelEnd);
         const int64_t Hi = std::max(Work.SelStart, Work.SelEnd);
@@ -94,34 +96,36 @@ void ApplyKeyStroke(TEditWork& Work, const std::string& Name)
         else if (Hi < Work.Caret)
             Work.Caret -= N + 1;
         Replacement = true;
+        SelectionBegan = Lo - 1;
     }
 
     Work.Caret += 1;
 
     if (Replacement) {
-        if (!IsMovementOrDeletion(Name)) InsertAt(Work.Text, Work.Caret, Name);
-    } else {
-        if (Name == "Left") {
-            Work.Caret -= 2;
-        } else if (Name == "Right") {
-            // the insertion point is one further right already
-        } else if (Name == "Del") {
-            DeleteAt(Work.Text, Work.Caret, 1);
-            Work.Caret -= 1;
-        } else if (Name == "Bksp") {
-            if (Work.Text.size() >= 2) {
-                DeleteAt(Work.Text, Work.Caret - 1, 1);
-                Work.Caret -= 2;
-            } else {
-                Work.Text.clear();
-                Work.Caret = 1;
-            }
-        } else {
+        if (IsMovementOrDeletion(Name))
+            Work.Caret = SelectionBegan;
+        else
             InsertAt(Work.Text, Work.Caret, Name);
+    } else if (Name == "Left") {
+        Work.Caret -= 2;
+    } else if (Name == "Right") {
+        // the insertion point is one further right already
+    } else if (Name == "Del") {
+        DeleteAt(Work.Text, Work.Caret, 1);
+        Work.Caret -= 1;
+    } else if (Name == "Bksp") {
+        if (Work.Text.size() >= 2) {
+            DeleteAt(Work.Text, Work.Caret - 1, 1);
+            Work.Caret -= 2;
+        } else {
+            Work.Text.clear();
+            Work.Caret = 1;
         }
-        Work.Caret = Limited(Work.Caret, 0, Work.MaxLength);
-        Work.SelStart = Work.SelEnd = Work.Caret;
+    } else {
+        InsertAt(Work.Text, Work.Caret, Name);
     }
+    Work.Caret = Limited(Work.Caret, 0, Work.MaxLength);
+    Work.SelStart = Work.SelEnd = Work.Caret;
 
     if (static_cast<int64_t>(Work.Text.size()) > Work.MaxLength)
         Work.Text.resize(static_cast<size_t>(std::max<int64_t>(Work.MaxLength, 0)));

@@ -1,7 +1,7 @@
 #pragma once
 // The fire screen: the fire burning along the bottom 100 rows of the
-// display, drawn over the control window. Esc ends the program here; the
-// window's button goes back to the menu.
+// display, drawn over the control window. Esc and the window's button
+// "Powrót [Esc]" go back to the menu.
 
 #include "sim/fire/fire.h"
 #include "ui/window.h"
