@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "app/input.h"
-#include "app/screen_state.h"
+#include "input/input_state.h"
+#include "screen/screen.h"
 #include "app/video.h"
 #include "support/headless.h"
 
