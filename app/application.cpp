@@ -48,11 +48,12 @@ int RunApplication()
 {
     try {
         Log = std::make_unique<TLogger>();
+        Log->Status("Starting Application", "Initialization"); // a log that cannot take its first line is no log
     } catch (const TLogCreateError& Failure) {
+        Log.reset();
         std::cerr << "kalmot: " << Failure.what() << '\n';
         return EXIT_FAILURE;
     }
-    Log->Status("Starting Application", "Initialization");
     const int ExitCode = RunWithLog();
     Log->Status("Terminating Application", "Finalization");
     Log.reset();
