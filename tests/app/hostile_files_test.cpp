@@ -169,7 +169,8 @@ TEST(HostileFiles, ALogWhoseFirstLineCannotBeWrittenEndsTheProgram)
     TCopy Copy;
     const TRun Result = Start(Copy, 10); // the disk fills ten bytes into the first line
     EXPECT_EQ(Result.ExitCode, 1);
-    EXPECT_EQ(Result.Errors, "kalmot: cannot write log file " + Copy.LogFile.string() + ": File too large\n");
+    EXPECT_EQ(Result.Errors.rfind("kalmot: cannot write log file " + Copy.LogFile.string() + ": File too large\n", 0), 0u)
+        << Result.Errors;
 }
 
 TEST(HostileFiles, LaterLinesThatCannotBeWrittenAreToldOnceAndErrorsGoToStandardError)
@@ -178,11 +179,13 @@ TEST(HostileFiles, LaterLinesThatCannotBeWrittenAreToldOnceAndErrorsGoToStandard
     fs::remove(Copy.Image("check.bmp"));
     const TRun Result = Start(Copy, 100); // room for the first line only
     EXPECT_EQ(Result.ExitCode, 1) << "the run went on to its end";
-    const std::regex Expected(
-        "kalmot: cannot write to log file " + std::regex_replace(Copy.LogFile.string(), std::regex(R"([.+])"), R"(\$&)") +
-        ": File too large; lines from here on may be missing from it\n"
-        R"(kalmot: \*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Couldn't load data/images/check.bmp : )"
-        "No such file or directory IN : Initialize\n");
-    EXPECT_TRUE(std::regex_match(Result.Errors, Expected)) << Result.Errors;
+    // (A sanitizer build adds its own report after these lines.)
+    const std::string Notice = "kalmot: cannot write to log file " + Copy.LogFile.string() +
+                               ": File too large; lines from here on may be missing from it\n";
+    EXPECT_EQ(Result.Errors.find(Notice), 0u) << Result.Errors;
+    EXPECT_EQ(Result.Errors.find(Notice, 1), std::string::npos) << "told once";
+    const std::regex ErrorLine(R"(\nkalmot: \*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Couldn't load data/images/check.bmp : )"
+                               "No such file or directory IN : Initialize\n");
+    EXPECT_TRUE(std::regex_search(Result.Errors, ErrorLine)) << Result.Errors;
     EXPECT_EQ(Copy.Log().rfind("STATUS INFO : @ ", 0), 0u) << "the first line is there";
 }
