@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/image_file.h"
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"
