@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/data_folder.h"
 #include "app/screen_state.h"
 #include "app/screens.h"
 #include "app/video.h"
@@ -31,6 +32,9 @@ namespace {
 int RunWithLog()
 {
     try {
+        if (!ChooseImageFolder(ImageFolderCandidates(RunningExecutablePath(), InstalledImageFolder()),
+                               ImageFileNames()))
+            return EXIT_FAILURE;
         if (!InitVideo(VideoFlags)) return EXIT_FAILURE;
         InitAngleTables();
         SetOrigin(400, 300);
@@ -44,8 +48,9 @@ int RunWithLog()
 
 } // namespace
 
-int RunApplication()
+int RunApplication(Uint32 StartFlags)
 {
+    VideoFlags = StartFlags;
     try {
         Log = std::make_unique<TLogger>();
     } catch (const TLogCreateError& Failure) {

@@ -1,9 +1,11 @@
 #include "app/video.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
 
+#include "app/data_folder.h"
 #include "app/input.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
@@ -18,7 +20,7 @@ constexpr int BitsPerPixel = 32;
 
 struct TImageFile {
     SDL_Surface** Image;
-    const char* Path;
+    const char* Name; // inside ImageFolder
     bool Keyed; // magenta is transparent
     int MinWidth, MinHeight; // the cells the program reads must lie inside
 };
@@ -26,17 +28,17 @@ struct TImageFile {
 // In load order. The sizes are the least that every cell read from each
 // sheet needs, so a truncated or wrong file is refused at start-up.
 const std::array<TImageFile, 11> ImageFiles = {{
-    {&MouseImage, "data/images/mouse.bmp", true, 1, 1},
-    {&FontImage, "data/images/font.bmp", true, 904, 32},
-    {&ButtonImage, "data/images/button.bmp", true, 7, 14},
-    {&CheckImage, "data/images/check.bmp", true, 39, 26},
-    {&RadioImage, "data/images/radio.bmp", true, 39, 26},
-    {&WindowImage, "data/images/window.bmp", true, 35, 27},
-    {&EditImage, "data/images/edit.bmp", true, 8, 22},
-    {&SpinImage, "data/images/spin.bmp", true, 45, 22},
-    {&ProgressImage, "data/images/progress.bmp", true, 17, 17},
-    {&EmptyImage, "data/images/empty.bmp", false, 1, 1},
-    {&EmptyImage2, "data/images/empty.bmp", false, 1, 1},
+    {&MouseImage, "mouse.bmp", true, 1, 1},
+    {&FontImage, "font.bmp", true, 904, 32},
+    {&ButtonImage, "button.bmp", true, 7, 14},
+    {&CheckImage, "check.bmp", true, 39, 26},
+    {&RadioImage, "radio.bmp", true, 39, 26},
+    {&WindowImage, "window.bmp", true, 35, 27},
+    {&EditImage, "edit.bmp", true, 8, 22},
+    {&SpinImage, "spin.bmp", true, 45, 22},
+    {&ProgressImage, "progress.bmp", true, 17, 17},
+    {&EmptyImage, "empty.bmp", false, 1, 1},
+    {&EmptyImage2, "empty.bmp", false, 1, 1},
 }};
 
 void Fail(const std::string& Message)
@@ -58,14 +60,15 @@ void ReleaseImages()
 bool LoadImages()
 {
     for (const TImageFile& File : ImageFiles) {
-        SDL_Surface* Image = SDL_LoadBMP(File.Path);
+        const std::string Path = ImagePath(File.Name);
+        SDL_Surface* Image = SDL_LoadBMP(Path.c_str());
         if (Image == nullptr) {
-            Fail(std::string("Couldn't load ") + File.Path + " : " + SdlReason());
+            Fail("Couldn't load " + Path + " : " + SdlReason());
             return false;
         }
         *File.Image = Image;
         if (Image->w < File.MinWidth || Image->h < File.MinHeight) {
-            Fail(std::string("Couldn't load ") + File.Path + " : the image is " + std::to_string(Image->w) + "x" +
+            Fail("Couldn't load " + Path + " : the image is " + std::to_string(Image->w) + "x" +
                  std::to_string(Image->h) + ", at least " + std::to_string(File.MinWidth) + "x" +
                  std::to_string(File.MinHeight) + " is needed");
             return false;
@@ -76,11 +79,11 @@ bool LoadImages()
 }
 
 // Replaces Image with its copy in the display's format (the colour key stays).
-bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Path)
+bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Name)
 {
     SDL_Surface* Converted = SDL_DisplayFormat(Image);
     if (Converted == nullptr) {
-        Fail(std::string("Couldn't convert ") + Path + " : " + SdlReason());
+        Fail("Couldn't convert " + ImagePath(Name) + " : " + SdlReason());
         return false;
     }
     SDL_FreeSurface(Image);
@@ -96,6 +99,14 @@ void AbandonVideo()
 }
 
 } // namespace
+
+std::vector<std::string> ImageFileNames()
+{
+    std::vector<std::string> Names;
+    for (const TImageFile& File : ImageFiles)
+        if (std::find(Names.begin(), Names.end(), File.Name) == Names.end()) Names.emplace_back(File.Name);
+    return Names;
+}
 
 bool InitVideo(Uint32 Flags)
 {
@@ -126,10 +137,10 @@ bool InitVideo(Uint32 Flags)
 
     // The pixel routines read these with the display's pixel width, and the
     // fire writes its scratch pixel with it.
-    if (!ConvertToDisplayFormat(MouseImage, "data/images/mouse.bmp") ||
-        !ConvertToDisplayFormat(FontImage, "data/images/font.bmp") ||
-        !ConvertToDisplayFormat(EmptyImage, "data/images/empty.bmp") ||
-        !ConvertToDisplayFormat(EmptyImage2, "data/images/empty.bmp")) {
+    if (!ConvertToDisplayFormat(MouseImage, "mouse.bmp") ||
+        !ConvertToDisplayFormat(FontImage, "font.bmp") ||
+        !ConvertToDisplayFormat(EmptyImage, "empty.bmp") ||
+        !ConvertToDisplayFormat(EmptyImage2, "empty.bmp")) {
         AbandonVideo();
         return false;
     }

@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <unistd.h>
-#include <vector>
 
 std::unique_ptr<TLogger> Log;
 
@@ -22,12 +20,6 @@ TSplitPath SplitPath(const std::string& Path)
     return {Path.substr(0, Slash + 1), Path.substr(Slash + 1)};
 }
 
-// A name such as "demo.exe" ends in a dot and three characters.
-bool HasFourCharacterExtension(const std::string& Name)
-{
-    return Name.size() > 4 && Name[Name.size() - 4] == '.';
-}
-
 std::string TimeOfDay()
 {
     const std::time_t Now = std::time(nullptr);
@@ -40,41 +32,38 @@ std::string TimeOfDay()
 
 } // namespace
 
-std::string RunningExecutablePath()
-{
-    std::vector<char> Buffer(4096);
-    for (;;) {
-        const ssize_t Length = readlink("/proc/self/exe", Buffer.data(), Buffer.size());
-        if (Length < 0) return "kalmot";
-        if (static_cast<size_t>(Length) < Buffer.size()) return std::string(Buffer.data(), static_cast<size_t>(Length));
-        Buffer.resize(Buffer.size() * 2);
-    }
-}
-
-std::string LogPathFor(const std::string& ExePath)
-{
-    const TSplitPath Parts = SplitPath(ExePath);
-    std::string Stem = Parts.Name;
-    if (HasFourCharacterExtension(Stem)) Stem.resize(Stem.size() - 4);
-    return Parts.Dir + Stem + ".log";
-}
-
 TLogger::TLogger() : TLogger(RunningExecutablePath()) {}
 
-TLogger::TLogger(const std::string& ExePath)
+TLogger::TLogger(const std::string& ExePath, const std::string& Fallback)
 {
     const TSplitPath Parts = SplitPath(ExePath);
     ExeName = Parts.Name;
     ExeDir = Parts.Dir;
-    Path = LogPathFor(ExePath);
 
+    const std::string Beside = LogPathFor(ExePath);
+    const std::string BesideFailure = Open(Beside);
+    if (BesideFailure.empty()) return;
+    if (Fallback.empty())
+        throw TLogCreateError("cannot create log file " + Beside + ": " + BesideFailure +
+                              "; no home folder for the fallback log");
+    std::string FallbackFailure = MakeParentFolders(Fallback);
+    if (FallbackFailure.empty()) FallbackFailure = Open(Fallback);
+    if (FallbackFailure.empty()) return;
+    throw TLogCreateError("cannot create log file " + Beside + ": " + BesideFailure + "; nor the fallback " +
+                          Fallback + ": " + FallbackFailure);
+}
+
+std::string TLogger::Open(const std::string& FilePath)
+{
     errno = 0;
-    open(Path, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!is_open()) {
-        const int Reason = errno;
-        throw TLogCreateError("cannot create log file " + Path + ": " +
-                              (Reason != 0 ? std::strerror(Reason) : "unknown error"));
+    open(FilePath, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (is_open()) {
+        Path = FilePath;
+        return "";
     }
+    const int Reason = errno;
+    clear();
+    return Reason != 0 ? std::strerror(Reason) : "unknown error";
 }
 
 void TLogger::Error(const std::string& Message, const std::string& Section)
