@@ -7,6 +7,7 @@
 
 #include "app/data_folder.h"
 #include "app/input.h"
+#include "app/system_pointer.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"
@@ -95,6 +96,7 @@ void AbandonVideo()
 {
     ReleaseImages();
     Screen = nullptr; // SDL_Quit releases the display surface
+    ReleaseSystemPointer();
     SDL_Quit();
 }
 
@@ -133,7 +135,7 @@ bool InitVideo(Uint32 Flags)
     ClipRect = MakeRect(0, 0, DisplayWidth, DisplayHeight);
 
     SDL_WM_SetCaption("Kalmot", nullptr);
-    SDL_ShowCursor(SDL_DISABLE);
+    HideSystemPointer((Flags & SDL_FULLSCREEN) != 0);
 
     // The pixel routines read these with the display's pixel width, and the
     // fire writes its scratch pixel with it.
@@ -152,6 +154,7 @@ void CloseVideo()
     ReleaseImages();
     SDL_FreeSurface(Screen);
     Screen = nullptr;
+    ReleaseSystemPointer();
     SDL_Quit();
 }
 
