@@ -9,7 +9,7 @@
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
-test_packages=(googletest libgtest-dev xvfb xdotool evilwm desktop-file-utils dpkg-dev)
+test_packages=(googletest libgtest-dev xvfb xdotool evilwm xfonts-base desktop-file-utils dpkg-dev)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;
