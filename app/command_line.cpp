@@ -76,7 +76,7 @@ std::string HelpText(const std::string& ExePath)
                        "  mouse         press the buttons; drag windows by their title bar;\n"
                        "                in the particle world, drag to throw a particle or draw a wall\n"
                        "  Alt+Enter     switch between window and full screen\n"
-                       "  Esc           back to the menu; on the menu and the fire, quit\n"
+                       "  Esc           back to the menu; on the menu, quit\n"
                        "  spin edits    drag their arrows, or type a number after clicking the field\n"
                        "\n"
                        "Images: the first of these folders holding every sheet is used:\n";

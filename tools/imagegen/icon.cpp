@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "palette.h"
 #include "shapes.h"
@@ -12,6 +13,19 @@
 namespace {
 
 constexpr TColour Black{0, 0, 0};
+
+// FillShape, looking only at the pixels of the box (X0, Y0)-(X1, Y1): the
+// icon's shapes are small beside the 256-pixel canvas.
+void FillInBox(TCanvas& Canvas, double X0, double Y0, double X1, double Y1,
+               const std::function<bool(double, double)>& Inside, TColour Colour)
+{
+    const int Left = std::max(0, static_cast<int>(std::floor(X0)));
+    const int Top = std::max(0, static_cast<int>(std::floor(Y0)));
+    const int Right = std::min(Canvas.Width() - 1, static_cast<int>(std::ceil(X1)));
+    const int Bottom = std::min(Canvas.Height() - 1, static_cast<int>(std::ceil(Y1)));
+    for (int Y = Top; Y <= Bottom; ++Y)
+        for (int X = Left; X <= Right; ++X) Canvas.Blend(X, Y, Colour, Coverage(X, Y, Inside));
+}
 
 struct TFrame {
     double U;                // one pixel of the 48-pixel design
@@ -39,7 +53,7 @@ void DrawWindow(TCanvas& Icon, const TFrame& F)
     const double BoxLeft = F.Right - 2 * F.U - BoxSize;
     const double BoxTop = F.Top + 2 * F.U;
     const double Radius = 1.5 * F.U;
-    FillShape(Icon,
+    FillInBox(Icon, BoxLeft, BoxTop, BoxLeft + BoxSize, BoxTop + BoxSize,
               [&](double X, double Y) {
                   const double Dx = std::max({BoxLeft + Radius - X, X - (BoxLeft + BoxSize - Radius), 0.0});
                   const double Dy = std::max({BoxTop + Radius - Y, Y - (BoxTop + BoxSize - Radius), 0.0});
@@ -47,7 +61,7 @@ void DrawWindow(TCanvas& Icon, const TFrame& F)
                          Dx * Dx + Dy * Dy <= Radius * Radius;
               },
               RollUpBottom);
-    FillShape(Icon,
+    FillInBox(Icon, BoxLeft, BoxTop, BoxLeft + BoxSize, BoxTop + BoxSize,
               [&](double X, double Y) {
                   return X >= BoxLeft + F.U && X <= BoxLeft + BoxSize - F.U && Y >= BoxTop + F.U &&
                          Y <= BoxTop + BoxSize / 2;
@@ -99,13 +113,21 @@ void DrawFunnel(TCanvas& Icon, double CentreX, double BaseY, double TopY, double
         const double Y = BaseY + (TopY - BaseY) * T;
         const double X = CentreX + 3.0 * U * T * T;
         const double Radius = U * (1.5 + 10.0 * T * T + 2.0 * T);
-        const double Flat = 0.28;
-        std::vector<TPointF> Orbit;
-        for (int Step = 0; Step <= 48; ++Step) {
-            const double A = Step * 2 * M_PI / 48;
-            Orbit.push_back({X + Radius * std::cos(A), Y + Radius * Flat * std::sin(A)});
-        }
-        StrokePolyline(Icon, Orbit, std::max(1.0, 1.2 * U), Mix(TColour{150, 156, 168}, TColour{255, 255, 255}, T));
+        const double A = Radius;        // the orbit's half width
+        const double B = Radius * 0.28; // and half height: seen from the side
+        const double HalfStroke = std::max(1.0, 1.2 * U) / 2;
+        // Distance from the ellipse, to first order: how far the ellipse's
+        // level function is from 1, over its slope.
+        const auto OnOrbit = [&](double Px, double Py) {
+            const double Dx = Px - X;
+            const double Dy = Py - Y;
+            const double K = std::hypot(Dx / A, Dy / B);
+            if (K == 0.0) return false;
+            const double Slope = std::hypot(Dx / (A * A * K), Dy / (B * B * K));
+            return std::abs(K - 1) <= HalfStroke * Slope;
+        };
+        FillInBox(Icon, X - A - 2 * HalfStroke, Y - B - 2 * HalfStroke, X + A + 2 * HalfStroke,
+                  Y + B + 2 * HalfStroke, OnOrbit, Mix(TColour{150, 156, 168}, TColour{255, 255, 255}, T));
     }
 }
 
