@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/data_folder.h"
-#include "app/input.h"
 #include "app/system_pointer.h"
+#include "input/input_state.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages a build needs are installed.
 #   tools/ensure-packages.sh run    what building and running the program needs
-#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick,
+#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick, Python,
 #                                   a small window manager with its fonts, and what
 #                                   checking the installed files and the Debian package takes
 # As root on Debian it installs what is missing with apt-get; otherwise it
@@ -9,7 +9,8 @@
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
-test_packages=(googletest libgtest-dev xvfb xdotool imagemagick evilwm xfonts-base desktop-file-utils dpkg-dev)
+test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
+  dpkg-dev)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;
