@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 
 #include "log/logger.h"
 
@@ -64,7 +63,8 @@ std::string MissingFrom(const std::string& Folder, const std::vector<std::string
     if (!fs::is_directory(Folder, Failure)) return "no such folder";
     for (const std::string& Name : Names) {
         const std::string Path = Folder + "/" + Name;
-        if (!fs::is_regular_file(Path, Failure) || access(Path.c_str(), R_OK) != 0) return "no readable " + Name;
+        // A file that is there but will not load is the loader's to explain.
+        if (!fs::exists(Path, Failure)) return "no " + Name;
     }
     return "";
 }

@@ -23,9 +23,9 @@ std::vector<std::string> ImageFolderCandidates(const std::string& ExePath, const
 // The install prefix's image folder this program was built for.
 std::string InstalledImageFolder();
 
-// What a folder lacks for holding every file of Names: "" when it holds
-// them all as readable files, else a short reason ("no such folder",
-// "no mouse.bmp").
+// What a folder lacks for holding every file of Names: "" when each is
+// there, else a short reason ("no such folder", "no mouse.bmp"). Whether a
+// file that is there loads is checked when it is loaded.
 std::string MissingFrom(const std::string& Folder, const std::vector<std::string>& Names);
 
 // Sets ImageFolder to the first of Candidates holding every file of Names.

@@ -7,6 +7,12 @@
 //   STATUS INFO : @ 14:05:09 MSG : <message> IN : <section>
 // Every line is handed to the stream in one write and flushed at once, so a
 // line is in the file as soon as the call returns.
+//
+// Every write is checked. A first line that cannot be written makes the log
+// as good as uncreated (TLogCreateError). A later line that cannot be
+// written is reported once on standard error, naming the file and the
+// system's reason, and the program goes on; an error line that cannot be
+// logged goes to standard error itself.
 
 #include <fstream>
 #include <memory>
@@ -16,7 +22,8 @@
 #include "log/log_path.h"
 
 // The log file could be created neither beside the executable nor in the
-// fallback place; what() names both files and the reasons.
+// fallback place, or not even its first line written; what() names the
+// files and the reasons.
 class TLogCreateError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -41,9 +48,12 @@ public:
 
 private:
     std::string Path;
-    // Opens FilePath for the log; "" on success, else the system's reason.
+    int LinesWritten = 0;
+    bool FailureReported = false;
+    // Opens FilePath for the log; "" on success, else the reason.
     std::string Open(const std::string& FilePath);
     void WriteLine(const char* Kind, const std::string& Message, const std::string& Section);
+    void LineLost(const std::string& Line, bool IsError, int Reason);
 };
 
 // The one log of the process; null before start-up and after shutdown.

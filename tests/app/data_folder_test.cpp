@@ -74,9 +74,7 @@ TEST(MissingFrom, SaysWhatAFolderLacks)
     TTempFolder Folder;
     EXPECT_EQ(MissingFrom((Folder.Path() / "none").string(), Names), "no such folder");
     MakeImages(Folder.Path(), {"mouse.bmp"});
-    fs::create_directory(Folder.Path() / "font.bmp"); // a folder is not a sheet
-    EXPECT_EQ(MissingFrom(Folder.Path().string(), Names), "no readable font.bmp");
-    fs::remove(Folder.Path() / "font.bmp");
+    EXPECT_EQ(MissingFrom(Folder.Path().string(), Names), "no font.bmp");
     MakeImages(Folder.Path(), {"font.bmp"});
     EXPECT_EQ(MissingFrom(Folder.Path().string(), Names), "");
 }
@@ -95,7 +93,7 @@ TEST(ChooseImageFolder, NoCompleteFolderIsAnErrorNamingEveryFolderTried)
     Log.reset();
 
     const std::string Expected =
-        "Couldn't find the images in any of: " + Partial + " (no readable mouse.bmp), " + Absent + " (no such folder)";
+        "Couldn't find the images in any of: " + Partial + " (no mouse.bmp), " + Absent + " (no such folder)";
     EXPECT_EQ(Errors, "kalmot: " + Expected + "\n");
     const std::string Written = ReadFile(Folder.Path() / "kalmot.log");
     EXPECT_NE(Written.find("MSG : " + Expected + " IN : Initialize\r\n"), std::string::npos) << Written;
