@@ -6,9 +6,11 @@
 #include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
+#include "input/input_state.h"
 #include "log/logger.h"
 #include "screen/screen.h"
 #include "sim/geometry/angles.h"
+#include "sim/random.h"
 
 bool StartProgram()
 {
@@ -25,6 +27,17 @@ void StopProgram()
     LeaveScreen();
     if (Screen != nullptr) CloseVideo();
     Log->Status("Terminating Application", "Finalization");
+    ResetProgramState();
+}
+
+void ResetProgramState()
+{
+    LeaveScreen();
+    ResetScreenState();
+    ResetInputState();
+    ResetVideoSettings();
+    ResetOrigin();
+    ResetRandom();
 }
 
 int RunApplication()

@@ -6,9 +6,14 @@
 // false when the display could not be opened; the reason is in the log.
 bool StartProgram();
 
-// Shutdown: releases the running screen and the display and writes the end
-// line in the log.
+// Shutdown: releases the running screen and the display, writes the end
+// line in the log and resets the program's state.
 void StopProgram();
+
+// Every module's state as before start-up: no screen running, the menu
+// named, no input, a window and the system's video mode next, the Origin on
+// the corner, the random generator unseeded.
+void ResetProgramState();
 
 // The whole run: log, start-up, screens, shutdown. Returns the exit code:
 // 0 after a normal end, 1 when the log or the display could not be opened.
