@@ -36,6 +36,41 @@ void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
     }
 }
 
+// The widgets see one frame's input as a few flags: a button's release in
+// the same poll as its press would read as no click at all, and a key's
+// release (or the next key) would overwrite the name its press left. So a
+// poll stops before such an event.
+class TUndoWatch {
+public:
+    bool WouldUndo(const SDL_Event& E) const
+    {
+        switch (E.type) {
+        case SDL_MOUSEBUTTONUP: return ButtonPressed && IsClickButton(E.button.button);
+        case SDL_KEYUP:
+        case SDL_KEYDOWN: return NamedKeyPressed;
+        default: return false;
+        }
+    }
+
+    void Note(const SDL_Event& E)
+    {
+        if (E.type == SDL_MOUSEBUTTONDOWN && IsClickButton(E.button.button)) ButtonPressed = true;
+        if (E.type == SDL_KEYDOWN && KeyNameFor(E.key.keysym.sym, E.key.keysym.mod) != nullptr)
+            NamedKeyPressed = true;
+    }
+
+private:
+    bool ButtonPressed = false;   // left, middle or right went down in this poll
+    bool NamedKeyPressed = false; // a key with a name went down in this poll
+
+    // The wheel's "buttons" come down and up together by nature; holding
+    // their release back would turn scrolling over a button into a click.
+    static bool IsClickButton(Uint8 Button)
+    {
+        return Button == SDL_BUTTON_LEFT || Button == SDL_BUTTON_MIDDLE || Button == SDL_BUTTON_RIGHT;
+    }
+};
+
 } // namespace
 
 const char* KeyNameFor(SDLKey Symbol, SDLMod Modifiers)
@@ -60,7 +95,17 @@ void PollEvents(Uint8 EscState, const TEventReaction& React)
     MousePressed = false;
     MouseReleased = false;
     KeyDown = false;
-    while (SDL_PollEvent(&Event)) {
+    TUndoWatch Watch;
+    for (;;) {
+        // Look before taking: an event that would undo what this poll has
+        // seen stays at the head of SDL's queue, with everything behind it,
+        // for the next frame's poll.
+        SDL_PumpEvents();
+        if (SDL_PeepEvents(&Event, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) <= 0) break;
+        if (Watch.WouldUndo(Event)) break;
+        if (SDL_PeepEvents(&Event, 1, SDL_GETEVENT, SDL_ALLEVENTS) <= 0) break;
+        Watch.Note(Event);
+
         // The pointer is read for every event; the event's own coordinates are not used.
         SDL_GetMouseState(&MouseX, &MouseY);
         MouseX -= OriginX;

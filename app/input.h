@@ -5,11 +5,18 @@
 //   what happened during the poll         MousePressed MouseReleased MouseHeld
 //   button went down                      set          -             set
 //   button went up                        -            set           clear
-//   down and up within the same poll      set          set           clear
+//   wheel turned (down and up at once)    set          set           clear
 //
 // A key press sets KeyDown with the key's name in KeyName; any key release
 // turns KeyName into " ", and a poll that ends with KeyName " " reports no
-// key. So a key pressed and released within one poll is lost.
+// key.
+//
+// Nothing the user does is lost to the one-frame view: a poll stops before a
+// release of the left, middle or right button when one of them went down in
+// the same poll, and before a key release or a further key press once a
+// named key went down. That event and all after it stay in SDL's queue, in
+// their order, for the next frame. So a quick click is pressed in one frame
+// and released in the next, and fast typing gives one key per frame.
 
 #include <SDL.h>
 #include <functional>

@@ -64,9 +64,9 @@ bool IsMovementOrDeletion(const std::string& Name)
 //     after it moves back by the N + 1 characters that went.
 //  2. Caret becomes the 1-based index of the character after the insertion
 //     point.
-//  3. Replacement: a typed name goes in at Caret; the indices stay, so the
-//     highlight stays on the same positions. Movement and deletion keys only
-//     delete the selection.
+//  3. Replacement: a typed name goes in at Caret. Movement and deletion keys
+//     only delete the selection and leave the insertion point where it
+//     began.
 //  4. Otherwise by the key:
 //       "Left"   Caret - 2  (one to the left as a count)
 //       "Right"  unchanged  (one to the right)
@@ -74,16 +74,18 @@ bool IsMovementOrDeletion(const std::string& Name)
 //       "Bksp"   the character before it goes, Caret - 2; a text shorter
 //                than 2 becomes empty with Caret 1
 //       other    the name goes in at Caret (the insertion point ends after it)
-//     then Caret is limited to 0 .. MaxLength and the selection collapses
-//     onto it.
-//  5. The text is cut to MaxLength characters.
+//  5. Caret is limited to 0 .. MaxLength and the selection collapses onto
+//     it, after a replacement too: a highlight left standing over the new
+//     text would make the next key delete characters nobody selected.
+//  6. The text is cut to MaxLength characters.
 //
-//  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", selection 1..4 kept
-//  (bounded to 1..3 at the next update); then "Y" -> "Y".
+//  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", Caret 1, no selection;
+//  then "Y" -> "XYo!".
 //  "Hello!", Caret 5, selection 1..2:  "z" -> "lloz!", Caret 4.
 void ApplyKeyStroke(TStroke& K, const std::string& Name)
 {
     bool Replacement = false;
+    int64_t SelectionBegan = 0; // the insertion point before the selection, as a count
     if (K.SelStart != K.SelEnd) {
         const int64_t Lo = std::min(K.SelStart, K.SelEnd);
         const int64_t Hi = std::max(K.SelStart, K.SelEnd);
@@ -94,34 +96,36 @@ void ApplyKeyStroke(TStroke& K, const std::string& Name)
         else if (Hi < K.Caret)
             K.Caret -= N + 1;
         Replacement = true;
+        SelectionBegan = Lo - 1;
     }
 
     K.Caret += 1;
 
     if (Replacement) {
-        if (!IsMovementOrDeletion(Name)) InsertAt(K.S, K.Caret, Name);
-    } else {
-        if (Name == "Left") {
-            K.Caret -= 2;
-        } else if (Name == "Right") {
-            // the insertion point is one further right already
-        } else if (Name == "Del") {
-            DeleteAt(K.S, K.Caret, 1);
-            K.Caret -= 1;
-        } else if (Name == "Bksp") {
-            if (K.S.size() >= 2) {
-                DeleteAt(K.S, K.Caret - 1, 1);
-                K.Caret -= 2;
-            } else {
-                K.S.clear();
-                K.Caret = 1;
-            }
-        } else {
+        if (IsMovementOrDeletion(Name))
+            K.Caret = SelectionBegan;
+        else
             InsertAt(K.S, K.Caret, Name);
+    } else if (Name == "Left") {
+        K.Caret -= 2;
+    } else if (Name == "Right") {
+        // the insertion point is one further right already
+    } else if (Name == "Del") {
+        DeleteAt(K.S, K.Caret, 1);
+        K.Caret -= 1;
+    } else if (Name == "Bksp") {
+        if (K.S.size() >= 2) {
+            DeleteAt(K.S, K.Caret - 1, 1);
+            K.Caret -= 2;
+        } else {
+            K.S.clear();
+            K.Caret = 1;
         }
-        K.Caret = Limited(K.Caret, 0, K.MaxLength);
-        K.SelStart = K.SelEnd = K.Caret;
+    } else {
+        InsertAt(K.S, K.Caret, Name);
     }
+    K.Caret = Limited(K.Caret, 0, K.MaxLength);
+    K.SelStart = K.SelEnd = K.Caret;
 
     if (static_cast<int64_t>(K.S.size()) > K.MaxLength) K.S.resize(static_cast<size_t>(std::max<int64_t>(K.MaxLength, 0)));
 }

@@ -1,6 +1,6 @@
 // The fire screen: the fire burning along the bottom 100 rows of the
-// display, drawn over the control window. Esc ends the program here; the
-// window's button goes back to the menu.
+// display, drawn over the control window. Esc and the window's button
+// "Powrót [Esc]" go back to the menu.
 
 #include "app/control_window.h"
 #include "app/frame.h"
@@ -20,7 +20,7 @@ void RunFireScreen()
     InitFire(Fire, 0, 500, 800, 100);
 
     while (ScreenState == StateFire) {
-        PollEvents(StateQuit);
+        PollEvents(StateMenu);
         ClearScreen();
         if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
         UpdateWindows(Windows, true);

@@ -25,7 +25,10 @@ struct TStroke {
 
 const TStroke Strokes[] = {
     {"Hello!", 1, 2, 5, 16, false, "z", "lloz!", 4},      // back by all N + 1 deleted characters
-    {"Hello!", 2, 3, 4, 16, false, "Del", "Hlo!", 3},     // deletion keys only delete a selection
+    {"Hello!", 2, 3, 4, 16, false, "Del", "Hlo!", 1},     // deletion keys only delete a selection,
+    {"Hello!", 4, 2, 1, 16, false, "Bksp", "Ho!", 1},     // leaving the insertion point where it began
+    {"Hello!", 2, 4, 4, 16, false, "Left", "Ho!", 1},
+    {"Hello!", 2, 4, 0, 16, false, "Right", "Ho!", 1},
     {"Hello!", 3, 3, 3, 16, false, "Left", "Hello!", 2},
     {"Hello!", 3, 3, 3, 16, false, "Del", "Helo!", 3},
     {"Hello!", 3, 3, 3, 16, false, "Bksp", "Helo!", 2},
@@ -56,11 +59,12 @@ TEST(Edit, KeyStrokes)
     }
 }
 
-TEST(Edit, TypingOverAMouseSelectionKeepsItsPositions)
+TEST(Edit, TypingOverAMouseSelectionReplacesItOnceAndTheNextKeyInserts)
 {
     ResetInput();
     TEdit E = CreateEdit(5, 5, 16, "Hello!", 0, 0, 0, false);
     const auto Update = [&E](bool Active = true) { UpdateEdit(E, Active, 100, 200); };
+    const auto Indices = [&E] { return std::vector<int>({E.SelStart, E.SelEnd, E.Caret}); };
     Press(CharX(1), 215);
     Update(false);
     EXPECT_FALSE(E.Focused); // only in the focused window
@@ -69,22 +73,44 @@ TEST(Edit, TypingOverAMouseSelectionKeepsItsPositions)
     Update();
     Release(CharX(4), 400);
     Update();
-    EXPECT_EQ(std::vector<int>({E.SelStart, E.SelEnd, E.Caret}), std::vector<int>({1, 4, 4}));
+    EXPECT_EQ(Indices(), std::vector<int>({1, 4, 4}));
 
     Key("X");
     Update();
     EXPECT_EQ(E.Text, "Xo!");
-    EXPECT_EQ(std::vector<int>({E.SelStart, E.SelEnd, E.Caret}), std::vector<int>({1, 4, 1}));
+    EXPECT_EQ(Indices(), std::vector<int>({1, 1, 1})) << "no highlight left over the new text";
     Rest(0, 0);
     Update();
-    EXPECT_EQ(E.SelEnd, 3); // now highlighting characters 1 to 3
+    EXPECT_EQ(Indices(), std::vector<int>({1, 1, 1}));
     Key("Y");
     Update();
-    EXPECT_EQ(E.Text, "Y");
+    EXPECT_EQ(E.Text, "XYo!");
+    EXPECT_EQ(E.Caret, 2);
 
     Press(500, 500);
     Update(false); // a press anywhere else gives the keyboard up, active or not
     EXPECT_FALSE(E.Focused);
+}
+
+TEST(Edit, TypingOverASelectionInTheMiddleKeepsTheRest)
+{
+    // "hello world", "ello" selected by the mouse, then "x" and "y".
+    ResetInput();
+    TEdit E = CreateEdit(5, 5, 16, "hello world", 0, 0, 0, false);
+    const auto Update = [&E] { UpdateEdit(E, true, 100, 200); };
+    Press(CharX(2), 215);
+    Update();
+    Hold(CharX(5), 215);
+    Update();
+    Release(CharX(5), 215);
+    Update();
+    for (const char* Name : {"x", "y"}) {
+        Key(Name);
+        Update();
+    }
+    EXPECT_EQ(E.Text, "hxy world");
+    EXPECT_EQ(E.Caret, 3);
+    EXPECT_EQ(E.SelStart, E.SelEnd);
 }
 
 TEST(Edit, CaretMarkIsANinePixelBlockOverItsCharacter)

@@ -58,11 +58,22 @@ TEST(FireScreen, FlamesAreBlendedOverAWindowDraggedIntoThem)
     for (int X = 210; X < 320; ++X) EXPECT_EQ(At(One, X, 545), At(Two, X, 545)) << "no fire this high";
 }
 
-TEST(FireScreen, EscEndsTheProgram)
+TEST(FireScreen, EscGoesBackToTheMenuAsItsButtonSays)
 {
     THeadless Program;
     ScreenState = StateFire;
     Program.On(3, [] { PushKey(SDLK_ESCAPE, true); });
+    Uint8 AfterEsc = 255;
+    Program.On(4, [&] { AfterEsc = ScreenState; });
+    EXPECT_EQ(Program.Run(6), 6) << "the program goes on in the menu";
+    EXPECT_EQ(AfterEsc, StateMenu);
+}
+
+TEST(FireScreen, TheWindowsCloseControlStillEndsTheProgram)
+{
+    THeadless Program;
+    ScreenState = StateFire;
+    Program.On(3, [] { PushQuit(); });
     EXPECT_EQ(Program.Run(100), 4);
     EXPECT_EQ(ScreenState, StateQuit);
 }

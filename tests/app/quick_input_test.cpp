@@ -1,0 +1,108 @@
+// Quick clicks and fast typing through SDL's real queue: whatever arrives
+// within one frame still reaches the widgets, one frame after another.
+#include <gtest/gtest.h>
+
+#include "app/input.h"
+#include "app/screen_state.h"
+#include "support/headless.h"
+#include "ui/edit.h"
+
+namespace {
+
+// The menu's "Symulacja ognia" button and the test window's edit, whose
+// text area spans x 364..489, y 181..200 (content origin (356, 173)).
+constexpr int FireX = 190, FireY = 192;
+constexpr int EditX = 420, EditY = 185;
+
+// Down and up of a key, both pushed at once.
+void TapKey(SDLKey Key)
+{
+    PushKey(Key, true);
+    PushKey(Key, false);
+}
+
+// A field driven frame by frame as a screen drives it: poll, then update.
+struct TTypedField {
+    TEdit Field = CreateEdit(5, 5, 16, "Hello!", 6, 6, 6, false);
+    TTypedField() { Field.Focused = true; }
+    void Frames(int Count)
+    {
+        for (int Frame = 0; Frame < Count; ++Frame) {
+            PollEvents(StateMenu);
+            UpdateEdit(Field, true, 100, 200);
+        }
+    }
+};
+
+} // namespace
+
+TEST(QuickInput, PressAndReleaseInOneFrameClickAMenuButtonOnTheNextFrame)
+{
+    THeadless Program;
+    Program.On(0, [] {
+        MovePointer(FireX, FireY);
+        PushMouseButton(true);
+        PushMouseButton(false);
+    });
+    int AfterFirst = -1, AfterSecond = -1;
+    Program.On(1, [&] { AfterFirst = ScreenState; });
+    Program.On(2, [&] { AfterSecond = ScreenState; });
+    Program.Run(3);
+    EXPECT_EQ(AfterFirst, StateMenu) << "pressed only";
+    EXPECT_EQ(AfterSecond, StateFire) << "released a frame later: a click";
+}
+
+TEST(QuickInput, KeyTapsInOneFrameAllLandInAnEditInTheirOrder)
+{
+    THeadless Program;
+    PollEvents(StateMenu); // whatever start-up queued
+    TTypedField Typed;
+    for (const SDLKey Key : {SDLK_a, SDLK_b, SDLK_c}) TapKey(Key);
+    Typed.Frames(6);
+    EXPECT_EQ(Typed.Field.Text, "Hello!abc");
+    EXPECT_EQ(Typed.Field.Caret, 9);
+
+    TapKey(SDLK_BACKSPACE);
+    PushKey(SDLK_x, true, KMOD_LSHIFT); // and held
+    Typed.Frames(5);
+    EXPECT_EQ(Typed.Field.Text, "Hello!abX") << "the tap deleted once, the held key typed once";
+}
+
+TEST(QuickInput, FastTypingInTheMenuShowsWhatSlowTypingShows)
+{
+    // The same keys into the test window's edit, once all within one frame
+    // and once a single event per frame, which the poll never held back.
+    const auto Typed = [](bool AllAtOnce) {
+        THeadless Program;
+        Program.On(0, [] {
+            MovePointer(EditX, EditY);
+            PushMouseButton(true);
+        });
+        Program.On(1, [] {
+            PushMouseButton(false);
+            MovePointer(700, 550);
+        });
+        const std::vector<std::pair<SDLKey, bool>> Keys = {
+            {SDLK_w, true}, {SDLK_w, false}, {SDLK_o, true}, {SDLK_o, false}, {SDLK_r, true},
+            {SDLK_r, false}, {SDLK_d, true}, {SDLK_d, false}, {SDLK_BACKSPACE, true}, {SDLK_BACKSPACE, false}};
+        if (AllAtOnce) {
+            Program.On(2, [Keys] {
+                for (const auto& [Key, Down] : Keys) PushKey(Key, Down);
+            });
+        } else {
+            for (size_t I = 0; I < Keys.size(); ++I)
+                Program.On(2 + static_cast<int>(I), [Key = Keys[I]] { PushKey(Key.first, Key.second); });
+        }
+        std::vector<Uint32> Before, After;
+        Program.On(2, [&] { Before = CaptureDisplay(); });
+        Program.On(20, [&] { After = CaptureDisplay(); });
+        Program.Run(20);
+        return std::make_pair(Before, After);
+    };
+    const auto Fast = Typed(true);
+    const auto Slow = Typed(false);
+    ASSERT_EQ(Fast.second.size(), 800u * 600u);
+    EXPECT_EQ(Fast.first, Slow.first);
+    EXPECT_NE(Slow.first, Slow.second) << "the slow keys changed the field";
+    EXPECT_EQ(Fast.second, Slow.second);
+}
