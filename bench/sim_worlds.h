@@ -16,5 +16,6 @@ TPhysics ScatteredWorld(size_t Particles, size_t Walls, uint64_t Seed);
 // it (no gravity), and Walls - 1 further short walls up in the air.
 TPhysics FloorWorld(size_t Particles, size_t Walls, uint64_t Seed);
 
-// A full funnel of N rings, as it stands after many steps.
+// A full funnel of N rings, each at a random angle on its shrunk orbit
+// about a centre near the Origin, as a funnel stands after many steps.
 TWhirl FullWhirl(int32_t N, uint64_t Seed);
