@@ -3,46 +3,29 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/screen_state.h"
-#include "app/screens.h"
+#include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
 #include "log/logger.h"
+#include "screen/screen.h"
 #include "sim/geometry/angles.h"
 
-Uint8 ScreenState = StateMenu;
-
-void RunScreenLoop()
+bool StartProgram()
 {
-    for (;;) {
-        switch (ScreenState) {
-        case StateMenu: RunMenu(); break;
-        case StateParticles: RunParticleScreen(); break;
-        case StateTornado: RunTornadoScreen(); break;
-        case StateFire: RunFireScreen(); break;
-        default: break;
-        }
-        if (ScreenState == StateQuit) return;
-    }
+    Log->Status("Starting Application", "Initialization");
+    if (!InitVideo(VideoFlags)) return false;
+    InitAngleTables();
+    SetOrigin(400, 300);
+    ScreenState = StateMenu;
+    return true;
 }
 
-namespace {
-
-int RunWithLog()
+void StopProgram()
 {
-    try {
-        if (!InitVideo(VideoFlags)) return EXIT_FAILURE;
-        InitAngleTables();
-        SetOrigin(400, 300);
-        RunScreenLoop();
-        CloseVideo();
-        return EXIT_SUCCESS;
-    } catch (const TVideoLost&) {
-        return EXIT_FAILURE; // the failed modes are in the log already
-    }
+    LeaveScreen();
+    if (Screen != nullptr) CloseVideo();
+    Log->Status("Terminating Application", "Finalization");
 }
-
-} // namespace
 
 int RunApplication()
 {
@@ -52,9 +35,16 @@ int RunApplication()
         std::cerr << "kalmot: " << Failure.what() << '\n';
         return EXIT_FAILURE;
     }
-    Log->Status("Starting Application", "Initialization");
-    const int ExitCode = RunWithLog();
-    Log->Status("Terminating Application", "Finalization");
+    int ExitCode = EXIT_FAILURE;
+    if (StartProgram()) {
+        try {
+            RunScreenLoop();
+            ExitCode = EXIT_SUCCESS;
+        } catch (const TVideoLost&) {
+            // the failed modes are in the log already
+        }
+    }
+    StopProgram();
     Log.reset();
     return ExitCode;
 }

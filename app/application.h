@@ -1,10 +1,15 @@
 #pragma once
 // The program's main block: start-up, the loop over screens, shutdown.
 
-// Runs the screen named by ScreenState until one of them stores the quit
-// state.
-void RunScreenLoop();
+// Start-up once the log is open: the start line, the display and the images,
+// the angle tables, the Origin and the menu as the first screen. Returns
+// false when the display could not be opened; the reason is in the log.
+bool StartProgram();
 
-// The whole run: log, display, screens, shutdown. Returns the exit code:
+// Shutdown: releases the running screen and the display and writes the end
+// line in the log.
+void StopProgram();
+
+// The whole run: log, start-up, screens, shutdown. Returns the exit code:
 // 0 after a normal end, 1 when the log or the display could not be opened.
 int RunApplication();

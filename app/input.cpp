@@ -1,28 +1,13 @@
 #include "app/input.h"
 
-#include "app/screen_state.h"
+#include "screen/screen.h"
 #include "app/video.h"
 #include "draw/surface.h"
+#include "input/key_names.h"
 
 SDL_Event Event;
-int MouseX = 0;
-int MouseY = 0;
-bool MouseHeld = false;
-bool MousePressed = false;
-bool MouseReleased = false;
-TVector PressVector;
-TVector DragVector;
-std::string KeyName;
-bool KeyDown = false;
 
 namespace {
-
-constexpr const char* DigitNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-constexpr const char* ShiftedDigitNames[] = {")", "!", "@", "#", "$", "%", "^", "&", "*", "("};
-constexpr const char* LowerLetters[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m",
-                                        "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y", "z"};
-constexpr const char* UpperLetters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-                                        "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
 
 void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
 {
@@ -73,23 +58,6 @@ private:
 
 } // namespace
 
-const char* KeyNameFor(SDLKey Symbol, SDLMod Modifiers)
-{
-    const bool Shift = (Modifiers & KMOD_LSHIFT) != 0; // the left Shift key only
-    if (Symbol >= SDLK_0 && Symbol <= SDLK_9)
-        return (Shift ? ShiftedDigitNames : DigitNames)[Symbol - SDLK_0];
-    if (Symbol >= SDLK_a && Symbol <= SDLK_z) return (Shift ? UpperLetters : LowerLetters)[Symbol - SDLK_a];
-    if (Symbol >= SDLK_KP0 && Symbol <= SDLK_KP9) return DigitNames[Symbol - SDLK_KP0];
-    switch (Symbol) {
-    case SDLK_BACKSPACE: return "Bksp";
-    case SDLK_SPACE: return "Space";
-    case SDLK_DELETE: return "Del";
-    case SDLK_RIGHT: return "Right";
-    case SDLK_LEFT: return "Left";
-    default: return nullptr;
-    }
-}
-
 void PollEvents(Uint8 EscState, const TEventReaction& React)
 {
     MousePressed = false;
@@ -129,11 +97,4 @@ void PollEvents(Uint8 EscState, const TEventReaction& React)
     }
     if (KeyName == " ") KeyDown = false;
     if (KeyName == "Space") KeyName = " ";
-}
-
-bool MouseInRect(bool ScreenCoords, double X1, double Y1, double X2, double Y2)
-{
-    const double X = ScreenCoords ? MouseX + OriginX : MouseX;
-    const double Y = ScreenCoords ? MouseY + OriginY : MouseY;
-    return X1 <= X && X <= X2 && Y1 <= Y && Y <= Y2;
 }

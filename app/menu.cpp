@@ -1,30 +1,29 @@
-// The main menu: a window of five buttons that start the simulations,
-// toggle full screen and quit, and a test window showing an edit, a spin
-// edit and a progress bar that follows the spin edit. Everything is built
-// afresh on each visit.
+#include "app/menu.h"
 
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/screen_state.h"
-#include "app/screens.h"
 #include "app/video.h"
 #include "draw/codepage.h"
-#include "ui/window.h"
+#include "input/input_state.h"
+#include "screen/screen.h"
 
 namespace {
 
 const char* const MenuName = "Menu";
 const char* const TestName = "Test";
 
+// The windows in creation order; raising reorders them, so later they are
+// found by name.
+enum : size_t { MenuWindow, TestWindow, WindowCount };
+// The test window's groups hold one widget each.
+constexpr size_t Only = 0;
 enum : size_t { ParticlesButton, TornadoButton, FireButton, FullScreenButton, QuitButton, ButtonCount };
 
 TWindowGroup CreateMenuWindows()
 {
     TWindowGroup Windows;
-    InitWindowGroup(Windows, 2);
+    InitWindowGroup(Windows, WindowCount);
 
-    Windows.Items[0] = CreateWindow(MenuName, Cp1250("Wybierz symulację"), 100, 100, 220, 195, true);
-    TButtonGroup& Buttons = Windows.Items[0].Buttons;
+    Windows.Items[MenuWindow] = CreateWindow(MenuName, Cp1250("Wybierz symulację"), 100, 100, 220, 195, true);
+    TButtonGroup& Buttons = Windows.Items[MenuWindow].Buttons;
     InitButtonGroup(Buttons, ButtonCount, true);
     // 26-pixel buttons: the first three edge to edge, one button's height
     // free before the last two.
@@ -34,14 +33,14 @@ TWindowGroup CreateMenuWindows()
     Buttons.Items[FullScreenButton] = CreateButton(Cp1250("Fullscreen [Alt+Enter]"), 5, 109, 0, 0);
     Buttons.Items[QuitButton] = CreateButton(Cp1250("Wyjdź [Esc]"), 5, 135, 0, 0);
 
-    Windows.Items[1] = CreateWindow(TestName, Cp1250("Test okna"), 350, 150, 300, 300, true);
-    TWindow& Test = Windows.Items[1];
+    Windows.Items[TestWindow] = CreateWindow(TestName, Cp1250("Test okna"), 350, 150, 300, 300, true);
+    TWindow& Test = Windows.Items[TestWindow];
     InitEditGroup(Test.Edits, 1, true);
-    Test.Edits.Items[0] = CreateEdit(5, 5, 16, "Hello!", 0, 0, 0, false);
+    Test.Edits.Items[Only] = CreateEdit(5, 5, 16, "Hello!", 0, 0, 0, false);
     InitSpinEditGroup(Test.SpinEdits, 1, true);
-    Test.SpinEdits.Items[0] = CreateSpinEdit(5, 31, 16, 50, 100, 0, 0, 0, 0);
+    Test.SpinEdits.Items[Only] = CreateSpinEdit(5, 31, 16, 50, 100, 0, 0, 0, 0);
     InitProgressBarGroup(Test.ProgressBars, 1, true);
-    Test.ProgressBars.Items[0] = CreateProgressBar(5, 57, 16, 50, 100);
+    Test.ProgressBars.Items[Only] = CreateProgressBar(5, 57, 16, 50, 100);
     return Windows;
 }
 
@@ -57,20 +56,16 @@ void ReactToMenuButtons(TWindow& Menu)
 
 } // namespace
 
-void RunMenu()
+TMenuScreen CreateMenuScreen() { return TMenuScreen{CreateMenuWindows()}; }
+
+void RunMenuFrame(TMenuScreen& S)
 {
-    TWindowGroup Windows = CreateMenuWindows();
-    while (ScreenState == StateMenu) {
-        PollEvents(StateQuit);
-        ClearScreen();
-        if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
-        UpdateWindows(Windows, true);
-        DrawWindows(Windows);
-        // Raising reorders the group, so the windows are found by name.
-        if (TWindow* Menu = FindWindow(Windows, MenuName)) ReactToMenuButtons(*Menu);
-        // After drawing: the bar shows the spin edit's value of the frame before.
-        if (TWindow* Test = FindWindow(Windows, TestName))
-            Test->ProgressBars.Items[0].Value = Test->SpinEdits.Items[0].Value;
-        FinishFrame();
-    }
+    if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
+    UpdateWindows(S.Windows, true);
+    DrawWindows(S.Windows);
+    // Raising reorders the group, so the windows are found by name.
+    if (TWindow* Menu = FindWindow(S.Windows, MenuName)) ReactToMenuButtons(*Menu);
+    // After drawing: the bar shows the spin edit's value of the frame before.
+    if (TWindow* Test = FindWindow(S.Windows, TestName))
+        Test->ProgressBars.Items[Only].Value = Test->SpinEdits.Items[Only].Value;
 }

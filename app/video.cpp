@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"

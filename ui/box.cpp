@@ -26,7 +26,7 @@ void DrawToggleBox(SDL_Surface* Sheet, const TToggleBox& Box, double OffX, doubl
 
 void UpdateToggleBox(TToggleBox& Box, bool Active, double OffX, double OffY)
 {
-    const THotRect Hot = {Displaced(Box.Pos.X, OffX), Displaced(Box.Pos.Y, OffY), Displaced(Box.Pos.X, OffX, BoxSize),
-                          Displaced(Box.Pos.Y, OffY, BoxSize)};
+    const THotRect Hot = {ExtendedSum(Box.Pos.X, OffX), ExtendedSum(Box.Pos.Y, OffY), ExtendedSum(Box.Pos.X, OffX, BoxSize),
+                          ExtendedSum(Box.Pos.Y, OffY, BoxSize)};
     UpdatePress(Box.Hover, Box.Armed, Box.Clicked, &Box.Checked, Active, Hot);
 }

@@ -69,7 +69,7 @@ void DrawButton(TButton& B, double OffX, double OffY)
 
 void UpdateButton(TButton& B, bool Active, double OffX, double OffY)
 {
-    const THotRect Hot = {Displaced(B.Bounds.A.X, OffX), Displaced(B.Bounds.A.Y, OffY), Displaced(B.Bounds.B.X, OffX),
-                          Displaced(B.Bounds.B.Y, OffY)};
+    const THotRect Hot = {ExtendedSum(B.Bounds.A.X, OffX), ExtendedSum(B.Bounds.A.Y, OffY), ExtendedSum(B.Bounds.B.X, OffX),
+                          ExtendedSum(B.Bounds.B.Y, OffY)};
     UpdatePress(B.Hover, B.Armed, B.Clicked, nullptr, Active, Hot);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/display.h"
 #include "draw/surface.h"
 #include "draw/text.h"
@@ -44,10 +44,10 @@ int64_t MouseIndex(int64_t Left)
     return (int64_t{MouseX} + OriginX - Left + 3) / CharWidth;
 }
 
-// Where the key stroke works: the text and the three indices, held wide so
+// The edit as a frame works on it: the text and the three indices, held wide so
 // that no step can overflow.
-struct TStroke {
-    std::string S;
+struct TEditWork {
+    std::string Text;
     int64_t SelStart, SelEnd, Caret;
     int64_t MaxLength;
 };
@@ -82,52 +82,53 @@ bool IsMovementOrDeletion(const std::string& Name)
 //  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", Caret 1, no selection;
 //  then "Y" -> "XYo!".
 //  "Hello!", Caret 5, selection 1..2:  "z" -> "lloz!", Caret 4.
-void ApplyKeyStroke(TStroke& K, const std::string& Name)
+void ApplyKeyStroke(TEditWork& Work, const std::string& Name)
 {
     bool Replacement = false;
     int64_t SelectionBegan = 0; // the insertion point before the selection, as a count
-    if (K.SelStart != K.SelEnd) {
-        const int64_t Lo = std::min(K.SelStart, K.SelEnd);
-        const int64_t Hi = std::max(K.SelStart, K.SelEnd);
+    if (Work.SelStart != Work.SelEnd) {
+        const int64_t Lo = std::min(Work.SelStart, Work.SelEnd);
+        const int64_t Hi = std::max(Work.SelStart, Work.SelEnd);
         const int64_t N = Hi - Lo;
-        DeleteAt(K.S, Lo, N + 1);
-        if (Lo <= K.Caret && K.Caret <= Hi)
-            K.Caret = Lo - 1;
-        else if (Hi < K.Caret)
-            K.Caret -= N + 1;
+        DeleteAt(Work.Text, Lo, N + 1);
+        if (Lo <= Work.Caret && Work.Caret <= Hi)
+            Work.Caret = Lo - 1;
+        else if (Hi < Work.Caret)
+            Work.Caret -= N + 1;
         Replacement = true;
         SelectionBegan = Lo - 1;
     }
 
-    K.Caret += 1;
+    Work.Caret += 1;
 
     if (Replacement) {
         if (IsMovementOrDeletion(Name))
-            K.Caret = SelectionBegan;
+            Work.Caret = SelectionBegan;
         else
-            InsertAt(K.S, K.Caret, Name);
+            InsertAt(Work.Text, Work.Caret, Name);
     } else if (Name == "Left") {
-        K.Caret -= 2;
+        Work.Caret -= 2;
     } else if (Name == "Right") {
         // the insertion point is one further right already
     } else if (Name == "Del") {
-        DeleteAt(K.S, K.Caret, 1);
-        K.Caret -= 1;
+        DeleteAt(Work.Text, Work.Caret, 1);
+        Work.Caret -= 1;
     } else if (Name == "Bksp") {
-        if (K.S.size() >= 2) {
-            DeleteAt(K.S, K.Caret - 1, 1);
-            K.Caret -= 2;
+        if (Work.Text.size() >= 2) {
+            DeleteAt(Work.Text, Work.Caret - 1, 1);
+            Work.Caret -= 2;
         } else {
-            K.S.clear();
-            K.Caret = 1;
+            Work.Text.clear();
+            Work.Caret = 1;
         }
     } else {
-        InsertAt(K.S, K.Caret, Name);
+        InsertAt(Work.Text, Work.Caret, Name);
     }
-    K.Caret = Limited(K.Caret, 0, K.MaxLength);
-    K.SelStart = K.SelEnd = K.Caret;
+    Work.Caret = Limited(Work.Caret, 0, Work.MaxLength);
+    Work.SelStart = Work.SelEnd = Work.Caret;
 
-    if (static_cast<int64_t>(K.S.size()) > K.MaxLength) K.S.resize(static_cast<size_t>(std::max<int64_t>(K.MaxLength, 0)));
+    if (static_cast<int64_t>(Work.Text.size()) > Work.MaxLength)
+        Work.Text.resize(static_cast<size_t>(std::max<int64_t>(Work.MaxLength, 0)));
 }
 
 } // namespace
@@ -184,49 +185,49 @@ void DrawEdit(TEdit& E, double OffX, double OffY)
 
 void UpdateEdit(TEdit& E, bool Active, double OffX, double OffY)
 {
-    TStroke K = {E.Text, E.SelStart, E.SelEnd, E.Caret, E.MaxLength};
+    TEditWork Work = {E.Text, E.SelStart, E.SelEnd, E.Caret, E.MaxLength};
     const int64_t Index = MouseIndex(Round(static_cast<Extended>(E.Pos.X) + OffX));
 
-    // 1. Focus: a press on the text area of the focused window takes the
+    // Focus: a press on the text area of the focused window takes the
     // keyboard; a press anywhere else gives it up.
-    const THotRect Hot = {Displaced(E.Pos.X, OffX, 3), Displaced(E.Pos.Y, OffY, 3),
-                          Displaced(E.Pos.X, OffX, static_cast<Extended>(CharWidth) * E.MaxLength),
-                          Displaced(E.Pos.Y, OffY, 22)};
+    const THotRect Hot = {ExtendedSum(E.Pos.X, OffX, 3), ExtendedSum(E.Pos.Y, OffY, 3),
+                          ExtendedSum(E.Pos.X, OffX, static_cast<Extended>(CharWidth) * E.MaxLength),
+                          ExtendedSum(E.Pos.Y, OffY, 22)};
     if (MouseOver(Hot) && MousePressed && Active) {
         E.Focused = true;
-        K.SelStart = Index;
+        Work.SelStart = Index;
     } else if (MousePressed) {
         E.Focused = false;
     }
 
-    // 2. Mouse selection, wherever the mouse goes while held.
+    // Mouse selection, wherever the mouse goes while held.
     if (Active) {
-        if (MouseHeld && E.Focused) K.SelEnd = Index;
-        if (MouseReleased && E.Focused) K.Caret = K.SelEnd < K.SelStart ? K.SelEnd - 1 : K.SelEnd;
+        if (MouseHeld && E.Focused) Work.SelEnd = Index;
+        if (MouseReleased && E.Focused) Work.Caret = Work.SelEnd < Work.SelStart ? Work.SelEnd - 1 : Work.SelEnd;
     }
 
-    // 3. Indices inside the text (all 0 for an empty text).
-    const auto Length = static_cast<int64_t>(K.S.size());
-    K.SelStart = std::min(std::max<int64_t>(K.SelStart, 1), Length);
-    K.SelEnd = std::min(std::max<int64_t>(K.SelEnd, 1), Length);
-    K.Caret = std::max<int64_t>(std::min(K.Caret, Length), 0);
+    // Indices inside the text (all 0 for an empty text).
+    const auto Length = static_cast<int64_t>(Work.Text.size());
+    Work.SelStart = std::min(std::max<int64_t>(Work.SelStart, 1), Length);
+    Work.SelEnd = std::min(std::max<int64_t>(Work.SelEnd, 1), Length);
+    Work.Caret = std::max<int64_t>(std::min(Work.Caret, Length), 0);
 
-    // 4. The frame's key.
-    if (E.Focused && KeyDown) ApplyKeyStroke(K, KeyName);
+    // The frame's key.
+    if (E.Focused && KeyDown) ApplyKeyStroke(Work, KeyName);
 
-    // 5.
-    K.Caret = Limited(K.Caret, 0, K.MaxLength);
+    // The caret stays within the field, whatever the key did.
+    Work.Caret = Limited(Work.Caret, 0, Work.MaxLength);
 
-    // 6. A numeric field keeps only texts that read as integers, rewritten
+    // A numeric field keeps only texts that read as integers, rewritten
     // canonically; the indices move all the same.
     if (E.Numeric) {
-        if (K.S.empty()) K.S = "0";
-        if (K.S == "-") K.S = "-1";
-        if (const std::optional<int> Value = ReadInteger(K.S)) E.Text = WriteInteger(*Value);
+        if (Work.Text.empty()) Work.Text = "0";
+        if (Work.Text == "-") Work.Text = "-1";
+        if (const std::optional<int> Value = ReadInteger(Work.Text)) E.Text = WriteInteger(*Value);
     } else {
-        E.Text = K.S;
+        E.Text = Work.Text;
     }
-    E.SelStart = static_cast<int>(K.SelStart);
-    E.SelEnd = static_cast<int>(K.SelEnd);
-    E.Caret = static_cast<int>(K.Caret);
+    E.SelStart = static_cast<int>(Work.SelStart);
+    E.SelEnd = static_cast<int>(Work.SelEnd);
+    E.Caret = static_cast<int>(Work.Caret);
 }

@@ -3,7 +3,7 @@
 // Hit tests use the unrounded sums of a widget's position and its window's
 // offset; only drawing rounds.
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "sim/geometry/rounding.h"
 
 struct THotRect {
@@ -13,7 +13,7 @@ struct THotRect {
 
 // Position + Offset + Extra, worked out in extended precision and stored as
 // a double.
-inline double Displaced(double Position, double Offset, Extended Extra = 0)
+inline double ExtendedSum(double Position, double Offset, Extended Extra = 0)
 {
     return static_cast<double>(static_cast<Extended>(Position) + Offset + Extra);
 }

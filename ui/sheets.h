@@ -59,7 +59,8 @@ constexpr SDL_Rect ProgressRightCap = {5, 0, 4, 17};
 constexpr SDL_Rect ProgressBlock = {9, 0, 8, 17};
 
 // Alpha of the six widget sheets inside a window whose frame has Alpha:
-// 255 - (3 * (255 - Alpha)) div 2, so widgets fade faster than the frame.
+// 255 - 3 * (255 - Alpha) / 2 in integers, so widgets fade faster than the
+// frame.
 // Below the 85 that no window reaches it would go negative; it stops at 0.
 Uint8 WidgetAlpha(Uint8 Alpha);
 

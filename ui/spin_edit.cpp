@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/display.h"
 #include "sim/geometry/geometry.h"
 #include "sim/geometry/rounding.h"
@@ -52,10 +52,10 @@ void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
     if (!S.UpPressed && !S.DownPressed) S.BaseValue = S.Value;
     if (const std::optional<int> Typed = ReadInteger(S.Edit.Text)) S.Value = *Typed;
 
-    const double X0 = Displaced(S.Edit.Pos.X, OffX, 8.0L * S.Edit.MaxLength + 16);
-    const double Y0 = Displaced(S.Edit.Pos.Y, OffY);
-    S.UpHover = MouseOver({X0, Y0, Displaced(X0, 15), Displaced(Y0, 11)});
-    S.DownHover = MouseOver({X0, Displaced(Y0, 11), Displaced(X0, 15), Displaced(Y0, 22)});
+    const double X0 = ExtendedSum(S.Edit.Pos.X, OffX, 8.0L * S.Edit.MaxLength + 16);
+    const double Y0 = ExtendedSum(S.Edit.Pos.Y, OffY);
+    S.UpHover = MouseOver({X0, Y0, ExtendedSum(X0, 15), ExtendedSum(Y0, 11)});
+    S.DownHover = MouseOver({X0, ExtendedSum(Y0, 11), ExtendedSum(X0, 15), ExtendedSum(Y0, 22)});
 
     if (Active) {
         UpdateArrow(S.UpHover, S.UpPressed, S.PressPoint);

@@ -31,5 +31,5 @@ void DrawSpinEdit(TSpinEdit& S, double OffX, double OffY);
 // The edit's update, then the arrows, the bounds and the text.
 //
 // The arrows' hot zones start 7 pixels right of where the arrows are
-// drawn: a long-standing quirk of the layout that users have learnt.
+// drawn.
 void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY);

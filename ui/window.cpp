@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/display.h"
 #include "draw/text.h"
 #include "sim/geometry/rounding.h"
@@ -23,16 +23,16 @@ constexpr int FadedAlpha = 128;
 THotRect TitleBar(const TWindow& W)
 {
     const TSegment& S = W.Bounds;
-    return {S.A.X, S.A.Y, S.B.X, Displaced(S.A.Y, 0, TitleHeight)};
+    return {S.A.X, S.A.Y, S.B.X, ExtendedSum(S.A.Y, 0, TitleHeight)};
 }
 
 THotRect RollUpBox(const TWindow& W)
 {
     const TSegment& S = W.Bounds;
-    return {Displaced(S.B.X, -30), Displaced(S.A.Y, 3), Displaced(S.B.X, -7), Displaced(S.A.Y, 20)};
+    return {ExtendedSum(S.B.X, -30), ExtendedSum(S.A.Y, 3), ExtendedSum(S.B.X, -7), ExtendedSum(S.A.Y, 20)};
 }
 
-// 1. A press (or release) in the window, or in the title bar of a rolled-up
+// Focus: a press (or release) in the window, or in the title bar of a rolled-up
 // one, focuses it when it is active; any other press (release) unfocuses.
 void UpdateFocus(TWindow& W, bool Active, bool FocusEvent)
 {
@@ -45,7 +45,7 @@ void UpdateFocus(TWindow& W, bool Active, bool FocusEvent)
         W.Focused = false;
 }
 
-// 4. One step towards opaque while focused, towards half transparent while
+// Fading: one step towards opaque while focused, towards half transparent while
 // not: a tenth of the way, at least 1. From either end the fade takes 30
 // updates (255, 242, 230, 219, ... 128 and 128, 141, 153, 164, ... 255).
 void Fade(TWindow& W)
@@ -56,7 +56,7 @@ void Fade(TWindow& W)
         W.Alpha = static_cast<Uint8>(W.Alpha - Ceil(static_cast<Extended>(W.Alpha - FadedAlpha) * 0.1L));
 }
 
-// 8. The window follows the mouse, kept on the 800x600 display. Only X and
+// Dragging: the window follows the mouse, kept on the 800x600 display. Only X and
 // Y of the corners are limited; their cached Length and Angle stay as set
 // by the move. A rolled-up window may hang off the left or top edge until
 // its right edge or the bottom of its title bar would leave the display.
@@ -136,10 +136,10 @@ void UpdateWindow(TWindow& W, bool Active, bool FocusOnPress)
     const bool FocusEvent = FocusOnPress ? MousePressed : MouseReleased;
     UpdateFocus(W, Active, FocusEvent);
 
-    // 2. The widgets, active only in the focused window.
+    // The widgets, active only in the focused window.
     if (W.Expanded) {
-        const double OffX = Displaced(W.Bounds.A.X, LeftBorder);
-        const double OffY = Displaced(W.Bounds.A.Y, TitleHeight);
+        const double OffX = ExtendedSum(W.Bounds.A.X, LeftBorder);
+        const double OffY = ExtendedSum(W.Bounds.A.Y, TitleHeight);
         UpdateButtonGroup(W.Buttons, W.Focused, OffX, OffY);
         UpdateEditGroup(W.Edits, W.Focused, OffX, OffY);
         UpdateSpinEditGroup(W.SpinEdits, W.Focused, OffX, OffY);
@@ -147,16 +147,16 @@ void UpdateWindow(TWindow& W, bool Active, bool FocusOnPress)
         for (TRadioGroup& G : W.RadioGroups) UpdateRadioGroup(G, W.Focused, OffX, OffY);
     }
 
-    // 3.
+    // An unfocused window holds no spin arrow.
     if (!W.Focused) ReleaseSpinArrows(W.SpinEdits);
 
     Fade(W);
 
-    // 5. Roll-up answers a release over the box whatever the focus, even on
+    // Roll-up answers a release over the box whatever the focus, even on
     // a window covered by another.
     if (MouseOver(RollUpBox(W)) && MouseReleased) W.Expanded = !W.Expanded;
 
-    // 6. A press on the title bar, off the roll-up box, starts a drag.
+    // A press on the title bar, off the roll-up box, starts a drag.
     const bool OnTitle = MouseOver(TitleBar(W));
     const bool OnBox = MouseOver(RollUpBox(W));
     if (OnTitle != OnBox && W.Focused && MousePressed) {
@@ -165,7 +165,7 @@ void UpdateWindow(TWindow& W, bool Active, bool FocusOnPress)
                                   static_cast<double>(static_cast<Extended>(MouseY) - W.Bounds.A.Y));
     }
 
-    // 7.
+    // Only a release while focused ends a drag.
     if (W.Focused && MouseReleased) W.Dragging = false;
 
     if (W.Dragging) Move(W);
@@ -208,8 +208,8 @@ void DrawWindow(TWindow& W)
     DrawText(BlitterCoord(L + 6), BlitterCoord(T + 4), MapColour(W.Alpha, W.Alpha, W.Alpha), W.Title, false, 1);
 
     if (W.Expanded) {
-        const double OffX = Displaced(A.X, LeftBorder);
-        const double OffY = Displaced(A.Y, TitleHeight);
+        const double OffX = ExtendedSum(A.X, LeftBorder);
+        const double OffY = ExtendedSum(A.Y, TitleHeight);
         DrawLabelGroup(W.Labels, MapColour(0, 0, 0), OffX, OffY);
         DrawButtonGroup(W.Buttons, OffX, OffY);
         DrawEditGroup(W.Edits, OffX, OffY);

@@ -11,7 +11,7 @@ uint32_t BlendField(uint32_t Destination, uint32_t Source, int Alpha, int Shift)
     return static_cast<uint32_t>(D + (((S - D) * Alpha) >> 8)) << Shift;
 }
 
-// One 8-bit field at Shift: (S + D) div 2.
+// One 8-bit field at Shift: (S + D) / 2, rounded down.
 uint32_t HalfField(uint32_t Destination, uint32_t Source, int Shift)
 {
     return ((((Destination >> Shift) & 0xFFu) + ((Source >> Shift) & 0xFFu)) >> 1) << Shift;

@@ -15,7 +15,7 @@ constexpr uint32_t BlitColourMask = 0x00FFFFFF;
 // opacity Alpha (0 invisible, 255 opaque):
 //   Alpha 0:   Destination, untouched;
 //   Alpha 255: Source's colour fields, top byte 0;
-//   Alpha 128: each field (S + D) div 2, top byte 0;
+//   Alpha 128: each field (S + D) / 2 rounded down, top byte 0;
 //   otherwise: each field D + floor((S - D) * Alpha / 256), Destination's
 //              top byte kept.
 uint32_t BlitBlend(uint32_t Destination, uint32_t Source, uint8_t Alpha);

@@ -13,7 +13,8 @@ struct TFireColour {
 // 1..63: (4 Heat, 0, 0). Heat 0 and below is never drawn: (0, 0, 0).
 TFireColour FireColour(int32_t Heat);
 
-// Opacity of a cell (0 invisible, 255 opaque): Heat * Intensity div 255.
+// Opacity of a cell (0 invisible, 255 opaque): Heat * Intensity / 255 in
+// integers.
 // Heat 0 and below gives 0; heat beyond the 255 a step can produce is held
 // at opaque rather than wrapped.
 uint8_t FireOpacity(int32_t Heat, uint8_t Intensity);

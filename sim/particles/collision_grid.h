@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sim/particles/particle.h"
+#include "sim/particle.h"
 
 struct TCollisionGrid {
     // One chain per cell, in ascending particle index: its first index,

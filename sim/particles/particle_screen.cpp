@@ -1,50 +1,46 @@
-// The particle screen: the user throws particles and draws walls with the
-// mouse, whichever of the two radio boxes is chosen, and tunes gravity and
-// the frictions with three spin edits. The world stands still while the
-// control window has the focus.
+#include "sim/particles/particle_screen.h"
 
-#include "app/control_window.h"
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/screen_state.h"
-#include "app/screens.h"
-#include "app/video.h"
 #include "draw/codepage.h"
+#include "draw/display.h"
 #include "draw/text.h"
-#include "sim/geometry/vector_draw.h"
-#include "sim/particles/physics.h"
+#include "draw/vector_draw.h"
+#include "input/input_state.h"
+#include "screen/screen.h"
 #include "sim/particles/physics_draw.h"
 #include "sim/particles/readout.h"
 
 namespace {
 
-// Items of the control window's groups.
+// The control window's groups and their items.
+enum : size_t { GestureGroup, RadioGroupCount };
+enum : size_t { LookGroup, CheckGroupCount };
 enum : size_t { ParticleBox, WallBox };
 enum : size_t { ForcesBox, ThickBox };
-enum : size_t { GravityEdit, WallFrictionEdit, AirFrictionEdit };
+enum : size_t { GravityLabel, WallFrictionLabel, AirFrictionLabel, LabelCount };
+enum : size_t { GravityEdit, WallFrictionEdit, AirFrictionEdit, SpinEditCount };
 
 TWindow CreateParticleControls()
 {
     TWindow Window = CreateControlWindow(360, 180, 5, 85);
 
-    Window.RadioGroups.resize(1);
-    TRadioGroup& Gesture = Window.RadioGroups[0];
+    Window.RadioGroups.resize(RadioGroupCount);
+    TRadioGroup& Gesture = Window.RadioGroups[GestureGroup];
     InitRadioGroup(Gesture, 2, true, true); // nothing chosen; a second click clears the choice
     Gesture.Items[ParticleBox] = CreateRadioBox(Cp1250("Cząsteczka"), 5, 5, false, 0);
     Gesture.Items[WallBox] = CreateRadioBox(Cp1250("Ściana"), 5, 23, false, 0);
 
-    Window.CheckGroups.resize(1);
-    TCheckGroup& Look = Window.CheckGroups[0];
+    Window.CheckGroups.resize(CheckGroupCount);
+    TCheckGroup& Look = Window.CheckGroups[LookGroup];
     InitCheckGroup(Look, 2, true);
     Look.Items[ForcesBox] = CreateCheckBox(Cp1250("Rysuj siły"), 5, 41, false, 0);
     Look.Items[ThickBox] = CreateCheckBox(Cp1250("Pogrubienie"), 5, 59, false, 0);
 
-    InitLabelGroup(Window.Labels, 3, true);
-    Window.Labels.Items[0] = CreateLabel(155, 5, Cp1250("Grawitacja 0-1000"));
-    Window.Labels.Items[1] = CreateLabel(155, 49, Cp1250("Tarcie ścian 0-1000"));
-    Window.Labels.Items[2] = CreateLabel(155, 93, Cp1250("Tarcie powietrza 0-1000"));
+    InitLabelGroup(Window.Labels, LabelCount, true);
+    Window.Labels.Items[GravityLabel] = CreateLabel(155, 5, Cp1250("Grawitacja 0-1000"));
+    Window.Labels.Items[WallFrictionLabel] = CreateLabel(155, 49, Cp1250("Tarcie ścian 0-1000"));
+    Window.Labels.Items[AirFrictionLabel] = CreateLabel(155, 93, Cp1250("Tarcie powietrza 0-1000"));
 
-    InitSpinEditGroup(Window.SpinEdits, 3, true);
+    InitSpinEditGroup(Window.SpinEdits, SpinEditCount, true);
     Window.SpinEdits.Items[GravityEdit] = CreateSpinEdit(155, 21, 20, 500, 1000, 0, 0, 0, 0);
     Window.SpinEdits.Items[WallFrictionEdit] = CreateSpinEdit(155, 65, 20, 300, 1000, 0, 0, 0, 0);
     Window.SpinEdits.Items[AirFrictionEdit] = CreateSpinEdit(155, 109, 20, 1, 1000, 0, 0, 0, 0);
@@ -56,7 +52,7 @@ TWindow CreateParticleControls()
 // first end is never the lower one on screen.
 void CompleteGesture(TPhysics& World, const TWindow& Controls)
 {
-    const TRadioGroup& Gesture = Controls.RadioGroups[0];
+    const TRadioGroup& Gesture = Controls.RadioGroups[GestureGroup];
     if (Gesture.Items[ParticleBox].Checked) {
         TParticle Particle{};
         Particle.Pos = MakeVector(PressVector.X, PressVector.Y);
@@ -97,42 +93,38 @@ void DrawDrag()
 
 } // namespace
 
-void RunParticleScreen()
+TParticleScreen CreateParticleScreen()
 {
-    TPhysics World;
-    InitPhysics(World);
-    TWindowGroup Windows;
-    InitWindowGroup(Windows, 1);
-    Windows.Items[0] = CreateParticleControls();
-    bool Placing = false; // a press began a gesture that is still held
+    TParticleScreen S;
+    InitPhysics(S.World);
+    S.Windows = ControlWindowGroup(CreateParticleControls());
+    return S;
+}
 
-    while (ScreenState == StateParticles) {
-        // Gestures react to each button event inside the poll, so two clicks
-        // in one frame make two particles; the focus is the previous frame's.
-        PollEvents(StateMenu, [&](const SDL_Event& E) {
-            if (E.type == SDL_MOUSEBUTTONDOWN) Placing = true;
-            if (E.type != SDL_MOUSEBUTTONUP) return;
-            Placing = false;
-            const TWindow& Controls = ControlWindow(Windows);
-            if (!Controls.Focused) CompleteGesture(World, Controls);
-        });
-        ClearScreen();
+void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E)
+{
+    if (E.type == SDL_MOUSEBUTTONDOWN) S.Placing = true;
+    if (E.type != SDL_MOUSEBUTTONUP) return;
+    S.Placing = false;
+    const TWindow& Controls = ControlWindow(S.Windows);
+    if (!Controls.Focused) CompleteGesture(S.World, Controls);
+}
 
-        const TWindow& Before = ControlWindow(Windows);
-        const bool Paused = Before.Focused;
-        const TCheckGroup& Look = Before.CheckGroups[0];
-        DrawPhysics(World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
-                    Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
-        if (!Paused) StepPhysics(World);
-        // While focused, only a release decides: one outside takes the focus away.
-        UpdateWindows(Windows, !Paused);
-        DrawWindows(Windows);
+void RunParticleFrame(TParticleScreen& S)
+{
+    const TWindow& Before = ControlWindow(S.Windows);
+    const bool Paused = Before.Focused;
+    const TCheckGroup& Look = Before.CheckGroups[LookGroup];
+    DrawPhysics(S.World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
+                Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
+    if (!Paused) StepPhysics(S.World);
+    // While focused, only a release decides: one outside takes the focus away.
+    UpdateWindows(S.Windows, !Paused);
+    DrawWindows(S.Windows);
 
-        const TWindow& Controls = ControlWindow(Windows);
-        ReadSettings(World, Controls);
-        if (Controls.Focused) Placing = false; // a press on the window draws no arrow
-        if (BackClicked(Windows)) ScreenState = StateMenu;
-        if (MouseHeld && Placing) DrawDrag();
-        FinishFrame();
-    }
+    const TWindow& Controls = ControlWindow(S.Windows);
+    ReadSettings(S.World, Controls);
+    if (Controls.Focused) S.Placing = false; // a press on the window draws no arrow
+    if (BackClicked(S.Windows)) ScreenState = StateMenu;
+    if (MouseHeld && S.Placing) DrawDrag();
 }

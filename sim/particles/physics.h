@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "sim/geometry/segment.h"
-#include "sim/particles/particle.h"
+#include "sim/particle.h"
 
 struct TPhysics {
     std::vector<TParticle> Particles; // in order of creation; never removed

@@ -1,6 +1,6 @@
 #include "sim/particles/physics_draw.h"
 
-#include "sim/geometry/vector_draw.h"
+#include "draw/vector_draw.h"
 
 void DrawPhysics(const TPhysics& P, Uint32 ParticleColour, Uint32 WallColour, Uint32 ArrowColour, bool DrawForces,
                  bool Thick)

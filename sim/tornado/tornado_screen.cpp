@@ -1,32 +1,25 @@
-// The tornado screen: a funnel of a thousand rings whose base follows the
-// pointer, and the control window with its way back to the menu.
+#include "sim/tornado/tornado_screen.h"
 
-#include "app/control_window.h"
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/screen_state.h"
-#include "app/screens.h"
-#include "app/video.h"
-#include "sim/tornado/whirl.h"
+#include "draw/display.h"
+#include "input/input_state.h"
+#include "screen/screen.h"
 #include "sim/tornado/whirl_draw.h"
 
-void RunTornadoScreen()
+TTornadoScreen CreateTornadoScreen()
 {
-    TWhirl Whirl = CreateWhirl(1000);
-    TWindowGroup Windows;
-    InitWindowGroup(Windows, 1);
-    Windows.Items[0] = CreateControlWindow(130, 60, 5, 5);
+    TTornadoScreen S;
+    S.Whirl = CreateWhirl(1000);
+    S.Windows = ControlWindowGroup(CreateControlWindow(130, 60, 5, 5));
+    return S;
+}
 
-    while (ScreenState == StateTornado) {
-        PollEvents(StateMenu);
-        ClearScreen();
-        // Drawn before it is stepped: a frame shows the previous frame's step.
-        DrawWhirl(Whirl, MapColour(200, 200, 255), false);
-        StepWhirl(Whirl, MouseX, MouseY);
-        UpdateWindows(Windows, true);
-        DrawWindows(Windows);
-        if (BackClicked(Windows)) ScreenState = StateMenu;
-        if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
-        FinishFrame();
-    }
+void RunTornadoFrame(TTornadoScreen& S)
+{
+    // Drawn before it is stepped: a frame shows the previous frame's step.
+    DrawWhirl(S.Whirl, MapColour(200, 200, 255), false);
+    StepWhirl(S.Whirl, MouseX, MouseY);
+    UpdateWindows(S.Windows, true);
+    DrawWindows(S.Windows);
+    if (BackClicked(S.Windows)) ScreenState = StateMenu;
+    if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "sim/geometry/vector.h"
-#include "sim/particles/particle.h"
+#include "sim/particle.h"
 
 struct TWhirl {
     // One particle per ring, oldest first. Only Pos is used: its Length and

@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "sim/geometry/rounding.h"
-#include "sim/geometry/vector_draw.h"
+#include "draw/vector_draw.h"
 
 void DrawWhirl(const TWhirl& W, Uint32 Colour, bool Thick)
 {

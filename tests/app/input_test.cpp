@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
-#include "app/screen_state.h"
+#include "input/key_names.h"
+#include "screen/screen.h"
 #include "app/video.h"
 #include "sim/geometry/geometry.h"
 #include "support/headless.h"

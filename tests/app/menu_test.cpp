@@ -3,7 +3,7 @@
 // progress bar following the spin edit.
 #include <gtest/gtest.h>
 
-#include "app/screen_state.h"
+#include "screen/screen.h"
 #include "app/video.h"
 #include "support/headless.h"
 

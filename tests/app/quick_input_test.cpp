@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
-#include "app/screen_state.h"
+#include "screen/screen.h"
 #include "support/headless.h"
 #include "ui/edit.h"
 

@@ -25,8 +25,9 @@ protected:
     std::set<std::pair<int, int>> Painted() const { return PixelsOtherThan(Black); }
 };
 
-// The line exactly as written: every one of its n points, none skipped.
-std::set<std::pair<int, int>> LiteralLine(int X1, int Y1, int X2, int Y2)
+// Every one of the line's n points, none skipped: the oracle the clipped
+// line must match.
+std::set<std::pair<int, int>> EveryPointOfLine(int X1, int Y1, int X2, int Y2)
 {
     std::set<std::pair<int, int>> Points;
     const Extended N = RoundHalfEven(Distance(X1, Y1, X2, Y2));
@@ -170,7 +171,7 @@ TEST_F(PixelsTest, LinePlotsItsPointsButNotItsStart)
     EXPECT_EQ(Painted(), (std::set<std::pair<int, int>>{{400, 300}, {400, 301}, {401, 301}, {401, 302}, {402, 303}}));
 }
 
-TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheLiteralLine)
+TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheEveryPointOfLine)
 {
     std::mt19937 Random(20261207);
     std::uniform_int_distribution<int> Near(-700, 700);
@@ -180,7 +181,7 @@ TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheLiteralLine)
         const int X1 = Pick(Random), Y1 = Pick(Random), X2 = Near(Random), Y2 = Near(Random);
         SDL_FillRect(Screen, nullptr, Black);
         DrawLine(Screen, X1, Y1, X2, Y2, Red);
-        ASSERT_EQ(Painted(), LiteralLine(X1, Y1, X2, Y2)) << X1 << "," << Y1 << " - " << X2 << "," << Y2;
+        ASSERT_EQ(Painted(), EveryPointOfLine(X1, Y1, X2, Y2)) << X1 << "," << Y1 << " - " << X2 << "," << Y2;
     }
 }
 

@@ -7,29 +7,24 @@
 #include <unistd.h>
 
 #include "app/application.h"
-#include "app/frame.h"
-#include "app/input.h"
-#include "app/screen_state.h"
-#include "app/video.h"
-#include "draw/surface.h"
+#include "app/screen_loop.h"
+#include "draw/display.h"
 #include "log/logger.h"
-#include "sim/geometry/angles.h"
 
 THeadless::THeadless()
 {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     Log = std::make_unique<TLogger>((Folder.Path() / "kalmot").string());
-    Log->Status("Starting Application", "Initialization");
-    if (!InitVideo(VideoFlags)) throw std::runtime_error("the display did not open; see " + LogPath().string());
-    InitAngleTables();
-    SetOrigin(400, 300);
-    ScreenState = StateMenu;
+    if (!StartProgram()) {
+        StopProgram();
+        Log.reset();
+        throw std::runtime_error("the display did not open; see " + LogPath().string());
+    }
 }
 
 THeadless::~THeadless()
 {
-    AfterFrame = nullptr;
-    if (Screen != nullptr) CloseVideo();
+    StopProgram();
     Log.reset();
 }
 
@@ -43,14 +38,13 @@ void THeadless::RunActions(int Frame)
 
 int THeadless::Run(int MaxFrames)
 {
-    AfterFrame = [this, MaxFrames] {
+    RunActions(0);
+    while (Shown < MaxFrames) {
+        const bool GoesOn = RunScreenFrame();
         ++Shown;
         RunActions(Shown);
-        if (Shown >= MaxFrames) ScreenState = StateQuit;
-    };
-    RunActions(0);
-    RunScreenLoop();
-    AfterFrame = nullptr;
+        if (!GoesOn) break;
+    }
     return Shown;
 }
 

@@ -17,8 +17,8 @@
 
 class THeadless {
 public:
-    // Opens the log (in a fresh temporary folder) and the display, and does
-    // the rest of the program's start-up.
+    // Opens the log in a fresh temporary folder and starts the program as
+    // main does; the destructor shuts it down as main does.
     THeadless();
     ~THeadless();
     THeadless(const THeadless&) = delete;
@@ -28,8 +28,8 @@ public:
     // frame). Events pushed there are seen by the poll of frame Frame + 1.
     void On(int Frame, std::function<void()> Action);
 
-    // Runs the screen loop until the program ends by itself or MaxFrames
-    // frames have been shown; returns the number of frames shown.
+    // Runs the screen loop frame by frame until the program ends by itself
+    // or MaxFrames frames have been shown; returns the number of frames shown.
     int Run(int MaxFrames);
 
     int FramesShown() const { return Shown; }

@@ -1,6 +1,6 @@
-// The stretched fill against the literal method it replaces: one blit per
-// copy. For every kind of stretched piece, at several sheet alphas, over a
-// background of random colours, both must leave the same display.
+// The stretched fill against the plain method: one blit per copy. For each
+// shape of stretch, at a sheet alpha of each kind SDL blends differently,
+// over a background of random colours, both must leave the same display.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -41,11 +41,12 @@ protected:
                         &Background[static_cast<size_t>(Y) * Screen->w], static_cast<size_t>(Screen->w) * 4);
     }
 
-    // Both methods at each position, for the sheet as loaded and at each alpha.
+    // Both methods at each position, for the sheet as loaded (no alpha), opaque,
+    // at SDL's half-blend alpha and at a general one.
     void ExpectIdentical(const std::string& Name, SDL_Surface* Sheet, const SDL_Rect& Piece, int Columns, int Rows,
                          std::initializer_list<std::pair<int64_t, int64_t>> Positions)
     {
-        for (const int Alpha : {-1, 255, 242, 128, 127, 64}) {
+        for (const int Alpha : {-1, 255, 128, 242}) {
             if (Alpha >= 0) SDL_SetAlpha(Sheet, SDL_SRCALPHA, static_cast<Uint8>(Alpha));
             for (const auto& [X, Y] : Positions) {
                 PaintBackground();
@@ -91,28 +92,19 @@ SDL_Surface* KeyedSheet(bool DisplayFormat)
 
 } // namespace
 
-TEST_F(StretchedFill, EveryStretchedPieceMatchesTheCopyByCopyBlits)
+TEST_F(StretchedFill, EachShapeOfStretchMatchesTheCopyByCopyBlits)
 {
-    // Each stretched piece the toolkit draws, with a count like the menu's.
+    // Stretched pieces the toolkit draws, one repeated across, one down and
+    // one over an area, with counts like the menu's.
     const struct {
         const char* Name;
         SDL_Surface* Sheet;
         SDL_Rect Piece;
         int Columns, Rows;
     } Stretches[] = {
-        {"button top edge", ButtonImage, ButtonNormal.Top, 163, 1},
-        {"button bottom edge", ButtonImage, ButtonArmed.Bottom, 163, 1},
-        {"button left edge", ButtonImage, ButtonNormal.Left, 1, 19},
-        {"button right edge", ButtonImage, ButtonArmed.Right, 1, 19},
-        {"button centre", ButtonImage, ButtonNormal.Centre, 163, 19},
         {"window title middle", WindowImage, WindowTitleMiddle, 266, 1},
         {"window left side", WindowImage, WindowLeftSide, 1, 274},
-        {"window right side", WindowImage, WindowRightSide, 1, 274},
-        {"window body", WindowImage, WindowBody, 266, 274},
-        {"window bottom edge", WindowImage, WindowBottomEdge, 266, 1},
-        {"edit middle", EditImage, EditMiddle, 132, 1},
-        {"edit highlight", EditImage, EditSelection, 25, 1},
-        {"progress middle", ProgressImage, ProgressMiddle, 125, 1},
+        {"button centre", ButtonImage, ButtonNormal.Centre, 163, 19},
     };
     for (const auto& S : Stretches)
         ExpectIdentical(S.Name, S.Sheet, S.Piece, S.Columns, S.Rows, {{356, 173}, {-40, 590}, {700, -10}});

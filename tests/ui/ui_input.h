@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/input.h"
+#include "input/input_state.h"
 #include "draw/surface.h"
 
 inline void MouseFrame(int X, int Y, bool Pressed, bool Held, bool Released)

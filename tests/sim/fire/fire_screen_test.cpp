@@ -1,7 +1,7 @@
 // The fire screen driven through the real program under the dummy driver.
 #include <gtest/gtest.h>
 
-#include "app/screen_state.h"
+#include "screen/screen.h"
 #include "draw/display.h"
 #include "support/headless.h"
 

@@ -35,7 +35,7 @@ TFireCell SeededFire(int Columns, int Rows, uint64_t Seed)
 
 } // namespace
 
-TEST(FireSpread, WorkedCellsAndTies)
+TEST(FireSpread, CoolsByRowsRoundsTiesToEvenAndNeverOverflows)
 {
     EXPECT_EQ(SpreadHeat(0, 0, 0, 100), -3);       // -2.55
     EXPECT_EQ(SpreadHeat(0, 200, 100, 100), 122);  // 25 + 100 - 2.55

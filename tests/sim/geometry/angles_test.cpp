@@ -8,7 +8,7 @@
 
 namespace {
 
-// The wrapping as first written: one turn at a time.
+// The slow oracle of the wrapping: one turn at a time.
 int NormalizeByTurns(double A)
 {
     if (A < 0) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app/screen_state.h"
+#include "screen/screen.h"
 #include "draw/codepage.h"
 #include "draw/display.h"
 #include "draw/text.h"

@@ -87,7 +87,7 @@ TEST_F(ParticleWorld, ParticleAtRestGainsDampedGravity)
     EXPECT_NEAR(Pos(0).Y - 7, 2 * 0.2 * 0.9995, 1e-14);
 }
 
-TEST_F(ParticleWorld, WorkedWallHit)
+TEST_F(ParticleWorld, HitWallReflectsTheParticleAndShortensItsStep)
 {
     World.Walls.push_back(Wall(-100, 50, 100, 50));
     World.Particles.push_back(Particle(0, 45, 0, 10));
@@ -297,9 +297,9 @@ TEST_F(ParticleWorld, FarAwayParticlesStayDefinedAndQuick)
 TEST_F(ParticleWorld, SeededSceneStepsToTheSameState)
 {
     // Seeded throws, a cluster that keeps colliding, random walls and a box,
-    // stepped with the screen's gravity. The expected hash was taken from
-    // this implementation once the worked examples above held: a change means
-    // a change in the order or the arithmetic of the step.
+    // stepped with the screen's gravity. The expected hash was taken once the
+    // hand-checked cases above held: a change means a change in the order or
+    // the arithmetic of the step.
     SeedRandom(20261207);
     World.Gravity = MakeVector(0, 0.5);
     World.Walls = {Wall(-300, 250, 300, 250), Wall(-300, -250, -300, 250), Wall(300, -250, 300, 250)};

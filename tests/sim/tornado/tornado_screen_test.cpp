@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/screen_state.h"
+#include "screen/screen.h"
 #include "draw/display.h"
 #include "sim/random.h"
 #include "support/headless.h"

@@ -145,7 +145,7 @@ TEST_F(WhirlTest, OneRingIsRespawnedOnTheBaseFromTheSecondStep)
     }
 }
 
-TEST_F(WhirlTest, TwoRingWorkedExample)
+TEST_F(WhirlTest, OlderRingRisesAndClosesOnTheMeanOfTheYoungerOnes)
 {
     // N = 3, base (0, 0), spawn angles 86 and 176 (turned to 90 and 180).
     Seeds = {SeedFor(86), SeedFor(176)};

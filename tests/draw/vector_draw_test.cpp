@@ -4,7 +4,7 @@
 
 #include "draw/display.h"
 #include "sim/geometry/angles.h"
-#include "sim/geometry/vector_draw.h"
+#include "draw/vector_draw.h"
 #include "support/headless.h"
 
 namespace {

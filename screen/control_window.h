@@ -11,6 +11,12 @@ inline constexpr const char* ControlWindowName = "Ster";
 // at (ButtonX, ButtonY) of its content.
 TWindow CreateControlWindow(int Width, int Height, int ButtonX, int ButtonY);
 
+// The back button's place in the window's button group.
+inline constexpr size_t BackButton = 0;
+
+// A window group holding only Window.
+TWindowGroup ControlWindowGroup(const TWindow& Window);
+
 // The control window of Windows; the screens create it, so it is always there.
 TWindow& ControlWindow(TWindowGroup& Windows);
 

@@ -1,4 +1,4 @@
-#include "sim/geometry/vector_draw.h"
+#include "draw/vector_draw.h"
 
 #include <algorithm>
 #include <climits>

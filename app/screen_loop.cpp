@@ -1,0 +1,73 @@
+#include "app/screen_loop.h"
+
+#include <variant>
+
+#include "app/input.h"
+#include "app/menu.h"
+#include "app/video.h"
+#include "screen/screen.h"
+#include "sim/fire/fire_screen.h"
+#include "sim/particles/particle_screen.h"
+#include "sim/tornado/tornado_screen.h"
+
+namespace {
+
+// The running screen's state; none before the first frame and after leaving.
+using TRunningScreen = std::variant<std::monostate, TMenuScreen, TParticleScreen, TTornadoScreen, TFireScreen>;
+TRunningScreen Running;
+Uint8 RunningState = StateMenu; // the screen state Running was entered for
+
+// Creates the state of the screen State names; a value that names no screen
+// runs nothing.
+void Enter(Uint8 State)
+{
+    switch (State) {
+    case StateMenu: Running.emplace<TMenuScreen>(CreateMenuScreen()); break;
+    case StateParticles: Running.emplace<TParticleScreen>(CreateParticleScreen()); break;
+    case StateTornado: Running.emplace<TTornadoScreen>(CreateTornadoScreen()); break;
+    case StateFire: Running.emplace<TFireScreen>(CreateFireScreen()); break;
+    default: Running.emplace<std::monostate>(); break;
+    }
+    RunningState = State;
+}
+
+// One whole frame: the poll with the screen's Esc target and its reaction to
+// single events, then the screen's own work between clearing and the pointer.
+template <typename TWork>
+void ShowFrame(Uint8 EscState, const TEventReaction& React, TWork Work)
+{
+    PollEvents(EscState, React);
+    ClearScreen();
+    Work();
+    DrawCursor();
+    SDL_Flip(Screen);
+}
+
+// Esc ends the program from the menu and goes back to the menu from the
+// simulations.
+void RunFrame(std::monostate) {}
+void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, nullptr, [&] { RunMenuFrame(S); }); }
+void RunFrame(TParticleScreen& S)
+{
+    ShowFrame(StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S); });
+}
+void RunFrame(TTornadoScreen& S) { ShowFrame(StateMenu, nullptr, [&] { RunTornadoFrame(S); }); }
+void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, nullptr, [&] { RunFireFrame(S); }); }
+
+} // namespace
+
+bool RunScreenFrame()
+{
+    if (std::holds_alternative<std::monostate>(Running) || RunningState != ScreenState) Enter(ScreenState);
+    std::visit([](auto& S) { RunFrame(S); }, Running);
+    if (ScreenState != RunningState) LeaveScreen();
+    return ScreenState != StateQuit;
+}
+
+void RunScreenLoop()
+{
+    while (RunScreenFrame()) {
+    }
+}
+
+void LeaveScreen() { Running.emplace<std::monostate>(); }

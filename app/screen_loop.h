@@ -1,0 +1,16 @@
+#pragma once
+// The loop over screens. Every screen is a state record and a frame
+// function; the loop runs the screen ScreenState names one frame at a time:
+//   PollEvents, ClearScreen, the screen's frame, DrawCursor, SDL_Flip.
+// A screen's state is created when the screen is entered and released once a
+// frame has stored another screen state, so every visit starts afresh.
+
+// Shows one frame of the screen ScreenState names, entering it first when
+// it is not the one running. Returns false once the quit state is stored.
+bool RunScreenFrame();
+
+// Runs frames until one of them stores the quit state.
+void RunScreenLoop();
+
+// Releases the running screen's state, if a screen runs.
+void LeaveScreen();

@@ -1,0 +1,3 @@
+#include "screen/screen.h"
+
+Uint8 ScreenState = StateMenu;

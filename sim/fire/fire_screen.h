@@ -1,0 +1,17 @@
+#pragma once
+// The fire screen: the fire burning along the bottom 100 rows of the
+// display, drawn over the control window. Esc and the window's button
+// "Powrót [Esc]" go back to the menu.
+
+#include "sim/fire/fire.h"
+#include "ui/window.h"
+
+struct TFireScreen {
+    TWindowGroup Windows; // the control window only
+    TFireCell Fire;
+};
+
+TFireScreen CreateFireScreen();
+
+// One frame between the poll and the pointer.
+void RunFireFrame(TFireScreen& S);

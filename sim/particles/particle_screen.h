@@ -1,0 +1,27 @@
+#pragma once
+// The particle screen: the user throws particles and draws walls with the
+// mouse, whichever of the two radio boxes is chosen, and tunes gravity and
+// the frictions with three spin edits. The world stands still while the
+// control window has the focus.
+
+#include <SDL.h>
+
+#include "sim/particles/physics.h"
+#include "ui/window.h"
+
+struct TParticleScreen {
+    TPhysics World;
+    TWindowGroup Windows;  // the control window only
+    bool Placing = false;  // a press began a gesture that is still held
+};
+
+// An empty world under the control window, nothing chosen.
+TParticleScreen CreateParticleScreen();
+
+// Gestures react to each button event inside the poll, so two clicks in one
+// frame make two particles; the focus is the previous frame's.
+void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E);
+
+// One frame between the poll and the pointer: the world drawn and stepped,
+// the window updated and drawn, the drag under way drawn.
+void RunParticleFrame(TParticleScreen& S);
