@@ -29,20 +29,23 @@ void StopProgram()
 
 int RunApplication()
 {
+    int ExitCode = EXIT_FAILURE;
     try {
         Log = std::make_unique<TLogger>();
+        // The start line is the log's first: a log that cannot take it is
+        // no log, and StartProgram throws before it has started anything.
+        if (StartProgram()) {
+            try {
+                RunScreenLoop();
+                ExitCode = EXIT_SUCCESS;
+            } catch (const TVideoLost&) {
+                // the failed modes are in the log already
+            }
+        }
     } catch (const TLogCreateError& Failure) {
+        Log.reset();
         std::cerr << "kalmot: " << Failure.what() << '\n';
         return EXIT_FAILURE;
-    }
-    int ExitCode = EXIT_FAILURE;
-    if (StartProgram()) {
-        try {
-            RunScreenLoop();
-            ExitCode = EXIT_SUCCESS;
-        } catch (const TVideoLost&) {
-            // the failed modes are in the log already
-        }
     }
     StopProgram();
     Log.reset();

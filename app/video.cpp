@@ -2,8 +2,12 @@
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/image_file.h"
 #include "input/input_state.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
@@ -20,23 +24,26 @@ struct TImageFile {
     SDL_Surface** Image;
     const char* Path;
     bool Keyed; // magenta is transparent
-    int MinWidth, MinHeight; // the cells the program reads must lie inside
+    TImageBounds Bounds;
 };
 
-// In load order. The sizes are the least that every cell read from each
-// sheet needs, so a truncated or wrong file is refused at start-up.
+// In load order. The least sizes are what every cell read from each sheet
+// needs, so a truncated or wrong file is refused at start-up; the largest
+// are twice that, so that a few bytes cannot claim a picture of gigabytes.
+// The pointer is drawn whole and the fire uses one pixel of the empty
+// image: both are held to 64x64.
 const std::array<TImageFile, 11> ImageFiles = {{
-    {&MouseImage, "data/images/mouse.bmp", true, 1, 1},
-    {&FontImage, "data/images/font.bmp", true, 904, 32},
-    {&ButtonImage, "data/images/button.bmp", true, 7, 14},
-    {&CheckImage, "data/images/check.bmp", true, 39, 26},
-    {&RadioImage, "data/images/radio.bmp", true, 39, 26},
-    {&WindowImage, "data/images/window.bmp", true, 35, 27},
-    {&EditImage, "data/images/edit.bmp", true, 8, 22},
-    {&SpinImage, "data/images/spin.bmp", true, 45, 22},
-    {&ProgressImage, "data/images/progress.bmp", true, 17, 17},
-    {&EmptyImage, "data/images/empty.bmp", false, 1, 1},
-    {&EmptyImage2, "data/images/empty.bmp", false, 1, 1},
+    {&MouseImage, "data/images/mouse.bmp", true, {1, 1, 64, 64}},
+    {&FontImage, "data/images/font.bmp", true, {904, 32, 2 * 904, 2 * 32}},
+    {&ButtonImage, "data/images/button.bmp", true, {7, 14, 2 * 7, 2 * 14}},
+    {&CheckImage, "data/images/check.bmp", true, {39, 26, 2 * 39, 2 * 26}},
+    {&RadioImage, "data/images/radio.bmp", true, {39, 26, 2 * 39, 2 * 26}},
+    {&WindowImage, "data/images/window.bmp", true, {35, 27, 2 * 35, 2 * 27}},
+    {&EditImage, "data/images/edit.bmp", true, {8, 22, 2 * 8, 2 * 22}},
+    {&SpinImage, "data/images/spin.bmp", true, {45, 22, 2 * 45, 2 * 22}},
+    {&ProgressImage, "data/images/progress.bmp", true, {17, 17, 2 * 17, 2 * 17}},
+    {&EmptyImage, "data/images/empty.bmp", false, {1, 1, 64, 64}},
+    {&EmptyImage2, "data/images/empty.bmp", false, {1, 1, 64, 64}},
 }};
 
 void Fail(const std::string& Message)
@@ -57,17 +64,34 @@ void ReleaseImages()
 
 bool LoadImages()
 {
+    // Each file is read once; an image that shares a file with the one
+    // before it (the fire's two empty images) is decoded from the same bytes.
+    std::vector<uint8_t> Bytes;
+    const char* BytesPath = nullptr;
     for (const TImageFile& File : ImageFiles) {
-        SDL_Surface* Image = SDL_LoadBMP(File.Path);
+        std::string Reason;
+        if (BytesPath == nullptr || std::strcmp(BytesPath, File.Path) != 0) {
+            std::optional<std::vector<uint8_t>> Read = ReadImageFile(File.Path, File.Bounds, Reason);
+            if (!Read) {
+                Fail(std::string("Couldn't load ") + File.Path + " : " + Reason);
+                return false;
+            }
+            Bytes = std::move(*Read);
+            BytesPath = File.Path;
+        }
+        SDL_Surface* Image = DecodeImage(Bytes, Reason);
         if (Image == nullptr) {
-            Fail(std::string("Couldn't load ") + File.Path + " : " + SdlReason());
+            Fail(std::string("Couldn't load ") + File.Path + " : " + Reason);
             return false;
         }
         *File.Image = Image;
-        if (Image->w < File.MinWidth || Image->h < File.MinHeight) {
+        const TImageBounds& B = File.Bounds;
+        if (Image->w < B.MinWidth || Image->h < B.MinHeight || Image->w > B.MaxWidth || Image->h > B.MaxHeight) {
+            // The header said otherwise; the cells are read from what was decoded.
             Fail(std::string("Couldn't load ") + File.Path + " : the image is " + std::to_string(Image->w) + "x" +
-                 std::to_string(Image->h) + ", at least " + std::to_string(File.MinWidth) + "x" +
-                 std::to_string(File.MinHeight) + " is needed");
+                 std::to_string(Image->h) + ", not within " + std::to_string(B.MinWidth) + "x" +
+                 std::to_string(B.MinHeight) + " to " + std::to_string(B.MaxWidth) + "x" +
+                 std::to_string(B.MaxHeight));
             return false;
         }
         if (File.Keyed) SetKeyColor(Image, 255, 0, 255);

@@ -3,8 +3,11 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <iostream>
 #include <unistd.h>
 #include <vector>
+
+#include "log/special_file.h"
 
 std::unique_ptr<TLogger> Log;
 
@@ -27,6 +30,10 @@ bool HasFourCharacterExtension(const std::string& Name)
 {
     return Name.size() > 4 && Name[Name.size() - 4] == '.';
 }
+
+constexpr const char* ErrorKind = "*** ERROR *** : @ ";
+
+std::string ReasonText(int Reason) { return Reason != 0 ? std::strerror(Reason) : "unknown error"; }
 
 std::string TimeOfDay()
 {
@@ -68,18 +75,25 @@ TLogger::TLogger(const std::string& ExePath)
     ExeDir = Parts.Dir;
     Path = LogPathFor(ExePath);
 
+    // A FIFO would hold the open until something read from it; a device is
+    // no place to keep a log.
+    if (const std::string Refusal = RefuseSpecialFile(Path); !Refusal.empty())
+        throw TLogCreateError("cannot create log file " + Path + ": " + Refusal);
+
+    // Unbuffered: each line goes to the file in the write that hands it
+    // over, and a line that fails leaves nothing behind to fail again.
+    rdbuf()->pubsetbuf(nullptr, 0);
     errno = 0;
     open(Path, std::ios::out | std::ios::trunc | std::ios::binary);
     if (!is_open()) {
         const int Reason = errno;
-        throw TLogCreateError("cannot create log file " + Path + ": " +
-                              (Reason != 0 ? std::strerror(Reason) : "unknown error"));
+        throw TLogCreateError("cannot create log file " + Path + ": " + ReasonText(Reason));
     }
 }
 
 void TLogger::Error(const std::string& Message, const std::string& Section)
 {
-    WriteLine("*** ERROR *** : @ ", Message, Section);
+    WriteLine(ErrorKind, Message, Section);
 }
 
 void TLogger::Status(const std::string& Message, const std::string& Section)
@@ -90,7 +104,26 @@ void TLogger::Status(const std::string& Message, const std::string& Section)
 void TLogger::WriteLine(const char* Kind, const std::string& Message, const std::string& Section)
 {
     const std::string Line = Kind + TimeOfDay() + " MSG : " + Message + " IN : " + Section + "\r\n";
+    errno = 0;
     write(Line.data(), static_cast<std::streamsize>(Line.size()));
     flush();
-    clear(); // write errors are ignored: nobody looks at a log call's result
+    const int Reason = errno;
+    if (good()) {
+        ++LinesWritten;
+        return;
+    }
+    clear(); // the next line is tried again: a full disk may have room by then
+    LineLost(Line, std::strcmp(Kind, ErrorKind) == 0, Reason);
+}
+
+void TLogger::LineLost(const std::string& Line, bool IsError, int Reason)
+{
+    if (LinesWritten == 0) throw TLogCreateError("cannot write log file " + Path + ": " + ReasonText(Reason));
+    if (!FailureReported) {
+        std::cerr << ExeName << ": cannot write to log file " << Path << ": " << ReasonText(Reason)
+                  << "; lines from here on may be missing from it\n";
+        FailureReported = true;
+    }
+    if (IsError) std::cerr << ExeName << ": " << Line.substr(0, Line.size() - 2) << '\n'; // without its CR LF
+    std::cerr.flush();
 }
