@@ -1,15 +1,20 @@
 #pragma once
 // The program's main block: start-up, the loop over screens, shutdown.
 
+#include <SDL.h>
+
 // Start-up once the log is open: the start line, the display and the images,
 // the angle tables, the Origin and the menu as the first screen. Returns
-// false when the display could not be opened; the reason is in the log.
+// false when no folder holds the images or the display could not be
+// opened; the reason is in the log.
 bool StartProgram();
 
 // Shutdown: releases the running screen and the display and writes the end
 // line in the log.
 void StopProgram();
 
-// The whole run: log, start-up, screens, shutdown. Returns the exit code:
-// 0 after a normal end, 1 when the log or the display could not be opened.
-int RunApplication();
+// The whole run: log, start-up, screens, shutdown, starting in the mode
+// StartFlags (0: a window, or SDL_FULLSCREEN). Returns the exit code: 0
+// after a normal end, 1 when the log, the images or the display could not
+// be opened.
+int RunApplication(Uint32 StartFlags = 0);
