@@ -92,8 +92,11 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
     // makes far more cells than particles.
     G.X0 = std::max(MinX, -FlatReach);
     G.Y0 = std::max(MinY, -FlatReach);
-    G.Width = std::max<int64_t>(0, std::min(MaxX, FlatReach) - G.X0 + 1);
-    G.Height = std::max<int64_t>(0, std::min(MaxY, FlatReach) - G.Y0 + 1);
+    G.Width = G.Height = 0;
+    if (MinX <= MaxX) { // some particle has a pixel
+        G.Width = std::max<int64_t>(0, std::min(MaxX, FlatReach) - G.X0 + 1);
+        G.Height = std::max<int64_t>(0, std::min(MaxY, FlatReach) - G.Y0 + 1);
+    }
     if (G.Width * G.Height > 64 * static_cast<int64_t>(N) + 65536) G.Width = G.Height = 0;
     G.Flat.assign(static_cast<size_t>(G.Width * G.Height), -1);
     size_t Outside = 0;
