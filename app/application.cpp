@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/data_folder.h"
 #include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
@@ -15,6 +16,8 @@
 bool StartProgram()
 {
     Log->Status("Starting Application", "Initialization");
+    if (!ChooseImageFolder(ImageFolderCandidates(RunningExecutablePath(), InstalledImageFolder()), ImageFileNames()))
+        return false;
     if (!InitVideo(VideoFlags)) return false;
     InitAngleTables();
     SetOrigin(400, 300);
@@ -36,12 +39,14 @@ void ResetProgramState()
     ResetScreenState();
     ResetInputState();
     ResetVideoSettings();
+    ResetImageFolder();
     ResetOrigin();
     ResetRandom();
 }
 
-int RunApplication()
+int RunApplication(Uint32 StartFlags)
 {
+    VideoFlags = StartFlags;
     int ExitCode = EXIT_FAILURE;
     try {
         Log = std::make_unique<TLogger>();

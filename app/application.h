@@ -1,9 +1,12 @@
 #pragma once
 // The program's main block: start-up, the loop over screens, shutdown.
 
+#include <SDL.h>
+
 // Start-up once the log is open: the start line, the display and the images,
 // the angle tables, the Origin and the menu as the first screen. Returns
-// false when the display could not be opened; the reason is in the log.
+// false when no folder holds the images or the display could not be
+// opened; the reason is in the log.
 bool StartProgram();
 
 // Shutdown: releases the running screen and the display, writes the end
@@ -11,10 +14,13 @@ bool StartProgram();
 void StopProgram();
 
 // Every module's state as before start-up: no screen running, the menu
-// named, no input, a window and the system's video mode next, the Origin on
-// the corner, the random generator unseeded.
+// named, no input, a window and the system's video mode next, the images
+// looked for under the working directory, the Origin on the corner, the
+// random generator unseeded.
 void ResetProgramState();
 
-// The whole run: log, start-up, screens, shutdown. Returns the exit code:
-// 0 after a normal end, 1 when the log or the display could not be opened.
-int RunApplication();
+// The whole run: log, start-up, screens, shutdown, starting in the mode
+// StartFlags (0: a window, or SDL_FULLSCREEN). Returns the exit code: 0
+// after a normal end, 1 when the log, the images or the display could not
+// be opened.
+int RunApplication(Uint32 StartFlags = 0);

@@ -1,3 +1,22 @@
-#include "app/application.h"
+#include <SDL.h>
 
-int main() { return RunApplication(); }
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/command_line.h"
+#include "log/log_path.h"
+
+int main(int Argc, char** Argv)
+{
+    const TCommandLine Options = ParseCommandLine(std::vector<std::string>(Argv + 1, Argv + Argc));
+    switch (Options.Action) {
+    case TCommandLine::ShowHelp: std::cout << HelpText(RunningExecutablePath()); return 0;
+    case TCommandLine::ShowVersion: std::cout << VersionText(); return 0;
+    case TCommandLine::BadUsage: std::cerr << "kalmot: " << Options.Problem << '\n' << UsageText(); return 2;
+    case TCommandLine::Run: break;
+    }
+    if (Options.Scale != 0) RequestWindowScale(Options.Scale);
+    return RunApplication(Options.FullScreen ? SDL_FULLSCREEN : 0);
+}

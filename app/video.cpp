@@ -1,5 +1,6 @@
 #include "app/video.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -7,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/data_folder.h"
 #include "app/image_file.h"
+#include "app/system_pointer.h"
 #include "input/input_state.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
@@ -22,7 +25,7 @@ constexpr int BitsPerPixel = 32;
 
 struct TImageFile {
     SDL_Surface** Image;
-    const char* Path;
+    const char* Name; // inside ImageFolder
     bool Keyed; // magenta is transparent
     TImageBounds Bounds;
 };
@@ -33,17 +36,17 @@ struct TImageFile {
 // The pointer is drawn whole and the fire uses one pixel of the empty
 // image: both are held to 64x64.
 const std::array<TImageFile, 11> ImageFiles = {{
-    {&MouseImage, "data/images/mouse.bmp", true, {1, 1, 64, 64}},
-    {&FontImage, "data/images/font.bmp", true, {904, 32, 2 * 904, 2 * 32}},
-    {&ButtonImage, "data/images/button.bmp", true, {7, 14, 2 * 7, 2 * 14}},
-    {&CheckImage, "data/images/check.bmp", true, {39, 26, 2 * 39, 2 * 26}},
-    {&RadioImage, "data/images/radio.bmp", true, {39, 26, 2 * 39, 2 * 26}},
-    {&WindowImage, "data/images/window.bmp", true, {35, 27, 2 * 35, 2 * 27}},
-    {&EditImage, "data/images/edit.bmp", true, {8, 22, 2 * 8, 2 * 22}},
-    {&SpinImage, "data/images/spin.bmp", true, {45, 22, 2 * 45, 2 * 22}},
-    {&ProgressImage, "data/images/progress.bmp", true, {17, 17, 2 * 17, 2 * 17}},
-    {&EmptyImage, "data/images/empty.bmp", false, {1, 1, 64, 64}},
-    {&EmptyImage2, "data/images/empty.bmp", false, {1, 1, 64, 64}},
+    {&MouseImage, "mouse.bmp", true, {1, 1, 64, 64}},
+    {&FontImage, "font.bmp", true, {904, 32, 2 * 904, 2 * 32}},
+    {&ButtonImage, "button.bmp", true, {7, 14, 2 * 7, 2 * 14}},
+    {&CheckImage, "check.bmp", true, {39, 26, 2 * 39, 2 * 26}},
+    {&RadioImage, "radio.bmp", true, {39, 26, 2 * 39, 2 * 26}},
+    {&WindowImage, "window.bmp", true, {35, 27, 2 * 35, 2 * 27}},
+    {&EditImage, "edit.bmp", true, {8, 22, 2 * 8, 2 * 22}},
+    {&SpinImage, "spin.bmp", true, {45, 22, 2 * 45, 2 * 22}},
+    {&ProgressImage, "progress.bmp", true, {17, 17, 2 * 17, 2 * 17}},
+    {&EmptyImage, "empty.bmp", false, {1, 1, 64, 64}},
+    {&EmptyImage2, "empty.bmp", false, {1, 1, 64, 64}},
 }};
 
 void Fail(const std::string& Message)
@@ -70,25 +73,26 @@ bool LoadImages()
     const char* BytesPath = nullptr;
     for (const TImageFile& File : ImageFiles) {
         std::string Reason;
-        if (BytesPath == nullptr || std::strcmp(BytesPath, File.Path) != 0) {
-            std::optional<std::vector<uint8_t>> Read = ReadImageFile(File.Path, File.Bounds, Reason);
+        const std::string Path = ImagePath(File.Name);
+        if (BytesPath == nullptr || std::strcmp(BytesPath, File.Name) != 0) {
+            std::optional<std::vector<uint8_t>> Read = ReadImageFile(Path, File.Bounds, Reason);
             if (!Read) {
-                Fail(std::string("Couldn't load ") + File.Path + " : " + Reason);
+                Fail("Couldn't load " + Path + " : " + Reason);
                 return false;
             }
             Bytes = std::move(*Read);
-            BytesPath = File.Path;
+            BytesPath = File.Name;
         }
         SDL_Surface* Image = DecodeImage(Bytes, Reason);
         if (Image == nullptr) {
-            Fail(std::string("Couldn't load ") + File.Path + " : " + Reason);
+            Fail("Couldn't load " + Path + " : " + Reason);
             return false;
         }
         *File.Image = Image;
         const TImageBounds& B = File.Bounds;
         if (Image->w < B.MinWidth || Image->h < B.MinHeight || Image->w > B.MaxWidth || Image->h > B.MaxHeight) {
             // The header said otherwise; the cells are read from what was decoded.
-            Fail(std::string("Couldn't load ") + File.Path + " : the image is " + std::to_string(Image->w) + "x" +
+            Fail("Couldn't load " + Path + " : the image is " + std::to_string(Image->w) + "x" +
                  std::to_string(Image->h) + ", not within " + std::to_string(B.MinWidth) + "x" +
                  std::to_string(B.MinHeight) + " to " + std::to_string(B.MaxWidth) + "x" +
                  std::to_string(B.MaxHeight));
@@ -100,11 +104,11 @@ bool LoadImages()
 }
 
 // Replaces Image with its copy in the display's format (the colour key stays).
-bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Path)
+bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Name)
 {
     SDL_Surface* Converted = SDL_DisplayFormat(Image);
     if (Converted == nullptr) {
-        Fail(std::string("Couldn't convert ") + Path + " : " + SdlReason());
+        Fail("Couldn't convert " + ImagePath(Name) + " : " + SdlReason());
         return false;
     }
     SDL_FreeSurface(Image);
@@ -116,10 +120,19 @@ void AbandonVideo()
 {
     ReleaseImages();
     Screen = nullptr; // SDL_Quit releases the display surface
+    ReleaseSystemPointer();
     SDL_Quit();
 }
 
 } // namespace
+
+std::vector<std::string> ImageFileNames()
+{
+    std::vector<std::string> Names;
+    for (const TImageFile& File : ImageFiles)
+        if (std::find(Names.begin(), Names.end(), File.Name) == Names.end()) Names.emplace_back(File.Name);
+    return Names;
+}
 
 bool InitVideo(Uint32 Flags)
 {
@@ -146,14 +159,14 @@ bool InitVideo(Uint32 Flags)
     ClipRect = MakeRect(0, 0, DisplayWidth, DisplayHeight);
 
     SDL_WM_SetCaption("Kalmot", nullptr);
-    SDL_ShowCursor(SDL_DISABLE);
+    HideSystemPointer((Flags & SDL_FULLSCREEN) != 0);
 
     // The pixel routines read these with the display's pixel width, and the
     // fire writes its scratch pixel with it.
-    if (!ConvertToDisplayFormat(MouseImage, "data/images/mouse.bmp") ||
-        !ConvertToDisplayFormat(FontImage, "data/images/font.bmp") ||
-        !ConvertToDisplayFormat(EmptyImage, "data/images/empty.bmp") ||
-        !ConvertToDisplayFormat(EmptyImage2, "data/images/empty.bmp")) {
+    if (!ConvertToDisplayFormat(MouseImage, "mouse.bmp") ||
+        !ConvertToDisplayFormat(FontImage, "font.bmp") ||
+        !ConvertToDisplayFormat(EmptyImage, "empty.bmp") ||
+        !ConvertToDisplayFormat(EmptyImage2, "empty.bmp")) {
         AbandonVideo();
         return false;
     }
@@ -165,6 +178,7 @@ void CloseVideo()
     ReleaseImages();
     SDL_FreeSurface(Screen);
     Screen = nullptr;
+    ReleaseSystemPointer();
     SDL_Quit();
 }
 

@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "draw/display.h"
 
@@ -20,6 +22,10 @@ public:
 // Starts SDL, opens the mode with Flags and loads the eleven images. On a
 // failure it writes an error line in the log, closes SDL and returns false.
 bool InitVideo(Uint32 Flags);
+
+// The file names of the images, each once, in load order; they are read
+// from ImageFolder (data_folder.h).
+std::vector<std::string> ImageFileNames();
 
 // Releases the images and the display and ends SDL.
 void CloseVideo();

@@ -4,8 +4,6 @@
 #include <cstring>
 #include <ctime>
 #include <iostream>
-#include <unistd.h>
-#include <vector>
 
 #include "log/special_file.h"
 
@@ -25,12 +23,6 @@ TSplitPath SplitPath(const std::string& Path)
     return {Path.substr(0, Slash + 1), Path.substr(Slash + 1)};
 }
 
-// A name such as "demo.exe" ends in a dot and three characters.
-bool HasFourCharacterExtension(const std::string& Name)
-{
-    return Name.size() > 4 && Name[Name.size() - 4] == '.';
-}
-
 constexpr const char* ErrorKind = "*** ERROR *** : @ ";
 
 std::string ReasonText(int Reason) { return Reason != 0 ? std::strerror(Reason) : "unknown error"; }
@@ -47,48 +39,48 @@ std::string TimeOfDay()
 
 } // namespace
 
-std::string RunningExecutablePath()
-{
-    std::vector<char> Buffer(4096);
-    for (;;) {
-        const ssize_t Length = readlink("/proc/self/exe", Buffer.data(), Buffer.size());
-        if (Length < 0) return "kalmot";
-        if (static_cast<size_t>(Length) < Buffer.size()) return std::string(Buffer.data(), static_cast<size_t>(Length));
-        Buffer.resize(Buffer.size() * 2);
-    }
-}
-
-std::string LogPathFor(const std::string& ExePath)
-{
-    const TSplitPath Parts = SplitPath(ExePath);
-    std::string Stem = Parts.Name;
-    if (HasFourCharacterExtension(Stem)) Stem.resize(Stem.size() - 4);
-    return Parts.Dir + Stem + ".log";
-}
-
 TLogger::TLogger() : TLogger(RunningExecutablePath()) {}
 
-TLogger::TLogger(const std::string& ExePath)
+TLogger::TLogger(const std::string& ExePath, const std::string& Fallback)
 {
     const TSplitPath Parts = SplitPath(ExePath);
     ExeName = Parts.Name;
     ExeDir = Parts.Dir;
-    Path = LogPathFor(ExePath);
 
+    const std::string Beside = LogPathFor(ExePath);
+    // A FIFO or a device where the log belongs is refused, not worked around.
+    if (const std::string Refusal = RefuseSpecialFile(Beside); !Refusal.empty())
+        throw TLogCreateError("cannot create log file " + Beside + ": " + Refusal);
+    const std::string BesideFailure = Open(Beside);
+    if (BesideFailure.empty()) return;
+    if (Fallback.empty())
+        throw TLogCreateError("cannot create log file " + Beside + ": " + BesideFailure +
+                              "; no home folder for the fallback log");
+    std::string FallbackFailure = MakeParentFolders(Fallback);
+    if (FallbackFailure.empty()) FallbackFailure = Open(Fallback);
+    if (FallbackFailure.empty()) return;
+    throw TLogCreateError("cannot create log file " + Beside + ": " + BesideFailure + "; nor the fallback " +
+                          Fallback + ": " + FallbackFailure);
+}
+
+std::string TLogger::Open(const std::string& FilePath)
+{
     // A FIFO would hold the open until something read from it; a device is
     // no place to keep a log.
-    if (const std::string Refusal = RefuseSpecialFile(Path); !Refusal.empty())
-        throw TLogCreateError("cannot create log file " + Path + ": " + Refusal);
+    if (const std::string Refusal = RefuseSpecialFile(FilePath); !Refusal.empty()) return Refusal;
 
     // Unbuffered: each line goes to the file in the write that hands it
     // over, and a line that fails leaves nothing behind to fail again.
     rdbuf()->pubsetbuf(nullptr, 0);
     errno = 0;
-    open(Path, std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!is_open()) {
-        const int Reason = errno;
-        throw TLogCreateError("cannot create log file " + Path + ": " + ReasonText(Reason));
+    open(FilePath, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (is_open()) {
+        Path = FilePath;
+        return "";
     }
+    const int Reason = errno;
+    clear();
+    return ReasonText(Reason);
 }
 
 void TLogger::Error(const std::string& Message, const std::string& Section)

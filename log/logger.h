@@ -1,5 +1,6 @@
 #pragma once
-// Logger: the run's plain-text log beside the executable.
+// Logger: the run's plain-text log beside the executable, or in the user's
+// state folder where the executable's folder cannot be written (log_path.h).
 //
 // Two line formats, each ended by CR LF:
 //   *** ERROR *** : @ 14:05:09 MSG : <message> IN : <section>
@@ -18,8 +19,11 @@
 #include <stdexcept>
 #include <string>
 
-// The log file could not be created, or not even its first line written;
-// what() names the file and the reason.
+#include "log/log_path.h"
+
+// The log file could be created neither beside the executable nor in the
+// fallback place, or not even its first line written; what() names the
+// files and the reasons.
 class TLogCreateError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -30,10 +34,12 @@ public:
     std::string ExeName; // the executable's file name without its directory
     std::string ExeDir;  // the executable's directory, ending with '/'
 
-    // Opens (truncating) the log beside the running executable.
+    // Opens (truncating) the log beside the running executable, else at
+    // FallbackLogPath().
     TLogger();
-    // Opens (truncating) the log beside the executable at ExePath.
-    explicit TLogger(const std::string& ExePath);
+    // Opens (truncating) the log beside the executable at ExePath, else at
+    // Fallback (its folders created); an empty Fallback is not tried.
+    explicit TLogger(const std::string& ExePath, const std::string& Fallback = FallbackLogPath());
 
     void Error(const std::string& Message, const std::string& Section);
     void Status(const std::string& Message, const std::string& Section);
@@ -44,16 +50,11 @@ private:
     std::string Path;
     int LinesWritten = 0;
     bool FailureReported = false;
+    // Opens FilePath for the log; "" on success, else the reason.
+    std::string Open(const std::string& FilePath);
     void WriteLine(const char* Kind, const std::string& Message, const std::string& Section);
     void LineLost(const std::string& Line, bool IsError, int Reason);
 };
 
 // The one log of the process; null before start-up and after shutdown.
 extern std::unique_ptr<TLogger> Log;
-
-// The full path of the running executable, as the system reports it.
-std::string RunningExecutablePath();
-
-// Where the executable at ExePath logs: its directory, its name with a
-// four-character extension (".exe") replaced, or with none appended, + ".log".
-std::string LogPathFor(const std::string& ExePath);

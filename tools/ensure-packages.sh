@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages a build needs are installed.
 #   tools/ensure-packages.sh run    what building and running the program needs
-#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick and Python
+#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick, Python,
+#                                   a small window manager with its fonts, and what
+#                                   checking the installed files and the Debian package takes
+#   tools/ensure-packages.sh bench  what building needs, plus Google Benchmark
 # As root on Debian it installs what is missing with apt-get; otherwise it
 # prints the exact install line and fails.
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
-test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3)
+test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
+  dpkg-dev)
+bench_packages=(libbenchmark-dev)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;
   test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
+  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac
 
 installed() {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <regex>
 
+#include "log/log_path.h"
 #include "support/process.h"
 
 namespace fs = std::filesystem;
@@ -70,24 +71,20 @@ TEST(Program, LogsBesideTheExecutableWhateverTheWorkingDirectory)
     EXPECT_FALSE(fs::exists(Elsewhere.Path() / "kalmot.log"));
 }
 
-TEST(Program, MissingOrCorruptImageIsLoggedAndEndsWithCodeOne)
+TEST(Program, CorruptImageIsLoggedAndEndsWithCodeOne)
 {
     struct TCase {
         std::string File;
-        std::string Content; // empty: the file is removed
+        std::string Content;
     };
     const TCase Cases[] = {
-        {"mouse.bmp", ""},
         {"font.bmp", "BM this is not a bitmap"},
         {"empty.bmp", ""},
     };
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.File);
         TInstalledCopy Copy;
-        if (Case.Content.empty())
-            fs::remove(Copy.Image(Case.File));
-        else
-            std::ofstream(Copy.Image(Case.File), std::ios::binary) << Case.Content;
+        std::ofstream(Copy.Image(Case.File), std::ios::binary | std::ios::trunc) << Case.Content;
 
         const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false);
         EXPECT_EQ(Result.ExitCode, 1) << Result.Errors;
@@ -98,6 +95,56 @@ TEST(Program, MissingOrCorruptImageIsLoggedAndEndsWithCodeOne)
                                                           Case.File + R"( : .+ IN : Initialize\r)")))
             << Lines[1];
         EXPECT_TRUE(IsStatus(Lines[2], "Terminating Application", "Finalization"));
+    }
+}
+
+TEST(Program, FindsItsImagesFromAnyWorkingFolder)
+{
+    // Where the images lie, relative to a folder holding the executable.
+    struct TLayout {
+        const char* Exe;
+        const char* Images;
+    };
+    const TLayout Layouts[] = {
+        {"kalmot", "data/images"},               // a copied program
+        {"build/kalmot", "data/images"},         // the source tree's build folder
+        {"bin/kalmot", "share/kalmot/images"},   // an installed tree, moved
+    };
+    for (const TLayout& Layout : Layouts) {
+        SCOPED_TRACE(Layout.Exe);
+        TTempFolder Tree;
+        TTempFolder Elsewhere;
+        const fs::path Exe = Tree.Path() / Layout.Exe;
+        fs::create_directories(Exe.parent_path());
+        fs::copy_file(Executable, Exe);
+        fs::create_directories(Tree.Path() / Layout.Images);
+        fs::copy(Images, Tree.Path() / Layout.Images, fs::copy_options::recursive);
+        // An incomplete data/images under the working folder does not stop the search.
+        fs::create_directories(Elsewhere.Path() / "data" / "images");
+        fs::copy_file(Images / "mouse.bmp", Elsewhere.Path() / "data" / "images" / "mouse.bmp");
+
+        const TProcessResult Result = RunProgram(Exe, Elsewhere.Path(), true);
+        EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
+        EXPECT_EQ(LogLines(LogPathFor(Exe.string())).size(), 2u);
+    }
+}
+
+TEST(Program, MissingImagesNameEveryFolderTriedInTheLogAndOnStandardError)
+{
+    TInstalledCopy Copy;
+    fs::remove(Copy.Image("spin.bmp"));
+    TTempFolder Elsewhere;
+    const TProcessResult Result = RunProgram(Copy.Exe, Elsewhere.Path(), false);
+    EXPECT_EQ(Result.ExitCode, 1);
+    const auto Lines = LogLines(Copy.LogFile);
+    ASSERT_EQ(Lines.size(), 3u);
+    EXPECT_TRUE(IsStatus(Lines[2], "Terminating Application", "Finalization"));
+    const std::string Beside = (Copy.Folder.Path() / "data" / "images").string();
+    const std::string Above = (Copy.Folder.Path().parent_path() / "data" / "images").string();
+    for (const std::string& Part : {std::string("Couldn't find the images in any of: data/images (no such folder)"),
+                                    Beside + " (no spin.bmp)", Above + " (", std::string("/share/kalmot/images (")}) {
+        EXPECT_NE(Lines[1].find(Part), std::string::npos) << Part << "\n" << Lines[1];
+        EXPECT_NE(Result.Errors.find(Part), std::string::npos) << Part << "\n" << Result.Errors;
     }
 }
 
@@ -112,12 +159,70 @@ TEST(Program, ImageTooSmallForItsCellsIsRefused)
     EXPECT_NE(Lines[1].find("Couldn't load data/images/font.bmp : the image is"), std::string::npos) << Lines[1];
 }
 
+TEST(Program, LogFallsBackToTheStateFolderWhenItCannotGoBesideTheExecutable)
+{
+    TInstalledCopy Copy;
+    fs::create_directory(Copy.LogFile); // the log's name is taken by a directory
+    TTempFolder State;
+    const TProcessResult Result =
+        RunProgram(Copy.Exe, Copy.Folder.Path(), true, {{}, {{"XDG_STATE_HOME", State.Path().string()}}});
+    EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
+    const auto Lines = LogLines(State.Path() / "kalmot" / "kalmot.log");
+    ASSERT_EQ(Lines.size(), 2u);
+    EXPECT_TRUE(IsStatus(Lines[0], "Starting Application", "Initialization"));
+}
+
 TEST(Program, UncreatableLogStopsBeforeAnythingElse)
 {
     TInstalledCopy Copy;
     fs::create_directory(Copy.LogFile); // the log's name is taken by a directory
-    const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), true);
+    TTempFolder State;
+    std::ofstream(State.Path() / "kalmot") << "a file where the log's folder should be";
+    const TProcessResult Result =
+        RunProgram(Copy.Exe, Copy.Folder.Path(), true, {{}, {{"XDG_STATE_HOME", State.Path().string()}}});
     EXPECT_EQ(Result.ExitCode, 1);
-    EXPECT_NE(Result.Errors.find(Copy.LogFile.string()), std::string::npos) << Result.Errors;
-    EXPECT_NE(Result.Errors.find("Is a directory"), std::string::npos) << Result.Errors;
+    EXPECT_NE(Result.Errors.find(Copy.LogFile.string() + ": Is a directory"), std::string::npos) << Result.Errors;
+    EXPECT_NE(Result.Errors.find((State.Path() / "kalmot" / "kalmot.log").string()), std::string::npos)
+        << Result.Errors;
+}
+
+TEST(Program, HelpAndVersionPrintAndEndWithoutTouchingTheLog)
+{
+    TInstalledCopy Copy;
+    TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false, {{"--help"}, {}});
+    EXPECT_EQ(Result.ExitCode, 0);
+    EXPECT_EQ(Result.Output.rfind("usage: kalmot", 0), 0u) << Result.Output;
+    EXPECT_NE(Result.Output.find(Copy.LogFile.string()), std::string::npos) << Result.Output;
+    EXPECT_EQ(Result.Errors, "");
+
+    Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false, {{"--version"}, {}});
+    EXPECT_EQ(Result.ExitCode, 0);
+    EXPECT_TRUE(std::regex_match(Result.Output, std::regex("kalmot \\d+\\.\\d+\\.\\d+\n"))) << Result.Output;
+    EXPECT_FALSE(fs::exists(Copy.LogFile));
+}
+
+TEST(Program, BadCommandLinePrintsTheUsageAndEndsWithCodeTwo)
+{
+    TInstalledCopy Copy;
+    for (const std::vector<std::string>& Arguments :
+         std::vector<std::vector<std::string>>{{"--bogus"}, {"--scale", "5"}, {"--scale"}, {"--fullscreen", "x"}}) {
+        SCOPED_TRACE(testing::PrintToString(Arguments));
+        const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false, {Arguments, {}});
+        EXPECT_EQ(Result.ExitCode, 2);
+        EXPECT_NE(Result.Errors.find("usage: kalmot"), std::string::npos) << Result.Errors;
+        EXPECT_EQ(Result.Output, "");
+        EXPECT_FALSE(fs::exists(Copy.LogFile));
+    }
+}
+
+TEST(Program, StartsInFullScreenOrScaledAndEndsNormally)
+{
+    TInstalledCopy Copy;
+    for (const std::vector<std::string>& Arguments :
+         std::vector<std::vector<std::string>>{{"--fullscreen"}, {"--scale", "2"}, {"--scale=4", "--fullscreen"}}) {
+        SCOPED_TRACE(testing::PrintToString(Arguments));
+        const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), true, {Arguments, {}});
+        EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
+        EXPECT_EQ(LogLines(Copy.LogFile).size(), 2u);
+    }
 }

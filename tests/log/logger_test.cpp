@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 
 #include "log/logger.h"
@@ -77,16 +78,47 @@ TEST(Logger, StartsAnewAtEveryRun)
     EXPECT_NE(Written[0].find("MSG : second run IN"), std::string::npos);
 }
 
-TEST(Logger, NamesTheFileAndTheReasonWhenItCannotBeCreated)
+TEST(Logger, FallsBackWhenTheExecutablesFolderCannotTakeTheLog)
+{
+    TTempFolder Folder;
+    std::filesystem::create_directory(Folder.Path() / "kalmot.log"); // the name is taken
+    const auto Fallback = Folder.Path() / "state" / "kalmot" / "kalmot.log";
+    {
+        TLogger Logger((Folder.Path() / "kalmot").string(), Fallback.string());
+        EXPECT_EQ(Logger.FilePath(), Fallback.string());
+        EXPECT_EQ(Logger.ExeDir, Folder.Path().string() + "/");
+        Logger.Status("Starting Application", "Initialization");
+    }
+    const auto Written = Lines(ReadFile(Fallback));
+    ASSERT_EQ(Written.size(), 1u);
+    EXPECT_TRUE(std::regex_match(Written[0], StatusLine)) << Written[0];
+
+    // A log that can go beside the executable goes there, whatever the fallback.
+    TTempFolder Writable;
+    TLogger Beside((Writable.Path() / "kalmot").string(), Fallback.string());
+    EXPECT_EQ(Beside.FilePath(), (Writable.Path() / "kalmot.log").string());
+}
+
+TEST(Logger, NamesBothFilesAndReasonsWhenNeitherCanBeCreated)
 {
     TTempFolder Folder;
     std::filesystem::create_directory(Folder.Path() / "kalmot.log");
+    std::ofstream(Folder.Path() / "state") << "a file where the state folder should be";
+    const auto Fallback = Folder.Path() / "state" / "kalmot" / "kalmot.log";
     try {
-        TLogger Logger((Folder.Path() / "kalmot").string());
-        FAIL() << "a log was opened over a directory";
+        TLogger Logger((Folder.Path() / "kalmot").string(), Fallback.string());
+        FAIL() << "a log was opened at " << Logger.FilePath();
     } catch (const TLogCreateError& Failure) {
         const std::string What = Failure.what();
-        EXPECT_NE(What.find((Folder.Path() / "kalmot.log").string()), std::string::npos) << What;
-        EXPECT_NE(What.find("Is a directory"), std::string::npos) << What;
+        EXPECT_NE(What.find((Folder.Path() / "kalmot.log").string() + ": Is a directory"), std::string::npos) << What;
+        EXPECT_NE(What.find(Fallback.string()), std::string::npos) << What;
+        EXPECT_NE(What.find("Not a directory"), std::string::npos) << What;
+    }
+    // Without a home folder there is no fallback to try.
+    try {
+        TLogger Logger((Folder.Path() / "kalmot").string(), "");
+        FAIL() << "a log was opened at " << Logger.FilePath();
+    } catch (const TLogCreateError& Failure) {
+        EXPECT_NE(std::string(Failure.what()).find("Is a directory"), std::string::npos) << Failure.what();
     }
 }

@@ -28,18 +28,35 @@ bool CatchesTerm(pid_t Pid)
 } // namespace
 
 TProcessResult RunProgram(const std::filesystem::path& Executable, const std::filesystem::path& WorkingDir,
-                          bool AskToQuit)
+                          bool AskToQuit, const TRunRequest& Request)
 {
     TTempFolder Scratch;
     const std::string ErrorsPath = (Scratch.Path() / "stderr").string();
+    const std::string OutputPath = (Scratch.Path() / "stdout").string();
+    const std::string StateHome = (Scratch.Path() / "state").string();
+    std::vector<std::string> Arguments = {Executable.string()};
+    Arguments.insert(Arguments.end(), Request.Arguments.begin(), Request.Arguments.end());
+    std::vector<char*> Argv;
+    for (std::string& Argument : Arguments) Argv.push_back(Argument.data());
+    Argv.push_back(nullptr);
+
     const pid_t Pid = fork();
     if (Pid < 0) throw std::runtime_error("fork failed");
     if (Pid == 0) {
         const int Errors = open(ErrorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (Errors >= 0) dup2(Errors, STDERR_FILENO);
+        const int Output = open(OutputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (Output >= 0) dup2(Output, STDOUT_FILENO);
         if (chdir(WorkingDir.c_str()) != 0) _exit(127);
         setenv("SDL_VIDEODRIVER", "dummy", 1);
-        execl(Executable.c_str(), Executable.c_str(), static_cast<char*>(nullptr));
+        setenv("XDG_STATE_HOME", StateHome.c_str(), 1);
+        for (const auto& [Name, Value] : Request.Environment) {
+            if (Value.empty())
+                unsetenv(Name.c_str());
+            else
+                setenv(Name.c_str(), Value.c_str(), 1);
+        }
+        execv(Executable.c_str(), Argv.data());
         _exit(127);
     }
 
@@ -53,7 +70,7 @@ TProcessResult RunProgram(const std::filesystem::path& Executable, const std::fi
         if (Clock::now() > Deadline) {
             kill(Pid, SIGKILL);
             waitpid(Pid, &Status, 0);
-            return {-1, ReadFile(ErrorsPath)};
+            return {-1, ReadFile(ErrorsPath), ReadFile(OutputPath)};
         }
         if (AskToQuit && !Asked && CatchesTerm(Pid)) {
             kill(Pid, SIGTERM);
@@ -64,6 +81,7 @@ TProcessResult RunProgram(const std::filesystem::path& Executable, const std::fi
     TProcessResult Result;
     Result.ExitCode = WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
     Result.Errors = ReadFile(ErrorsPath);
+    Result.Output = ReadFile(OutputPath);
     return Result;
 }
 

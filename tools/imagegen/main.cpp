@@ -1,17 +1,20 @@
 // Draws every image the program loads and writes them as BMP files.
 //
 //   kalmot_imagegen <out-dir> [<font-dir>]
+//   kalmot_imagegen --icon <size> <file.png>
 //
 // <font-dir> holds the Terminus console fonts (Debian's console-setup-linux
 // package installs them in /usr/share/consolefonts, the default).
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "bmp_writer.h"
+#include "png_writer.h"
 #include "sheets.h"
 
 namespace {
@@ -52,15 +55,26 @@ int Run(const std::filesystem::path& OutDirectory, const std::filesystem::path& 
     return 0;
 }
 
+int WriteIcon(const std::string& SizeText, const std::string& Path)
+{
+    const int Size = std::stoi(SizeText);
+    if (Size < 16 || Size > 1024) throw std::runtime_error("icon size " + SizeText + " is not within 16..1024");
+    WritePng(MakeIcon(Size), Path);
+    return 0;
+}
+
 } // namespace
 
 int main(int Argc, char** Argv)
 {
-    if (Argc < 2 || Argc > 3) {
-        std::fprintf(stderr, "usage: %s <out-dir> [<font-dir>]\n", Argv[0]);
+    const bool Icon = Argc == 4 && std::string(Argv[1]) == "--icon";
+    if (!Icon && (Argc < 2 || Argc > 3)) {
+        std::fprintf(stderr, "usage: %s <out-dir> [<font-dir>]\n       %s --icon <size> <file.png>\n", Argv[0],
+                     Argv[0]);
         return 2;
     }
     try {
+        if (Icon) return WriteIcon(Argv[2], Argv[3]);
         return Run(Argv[1], Argc == 3 ? Argv[2] : DefaultFontDirectory);
     } catch (const std::exception& Error) {
         std::fprintf(stderr, "%s: %s\n", Argv[0], Error.what());

@@ -26,3 +26,6 @@ TCanvas MakeSpinSheet();
 TCanvas MakeProgressSheet();
 // A plain surface the fire paints one pixel at a time.
 TCanvas MakeEmptySheet();
+
+// The desktop icon, Size x Size: a miniature window over a funnel and a fire.
+TCanvas MakeIcon(int Size);

@@ -1,0 +1,97 @@
+#include "app/command_line.h"
+
+#include <cstdlib>
+
+#include "app/data_folder.h"
+#include "log/log_path.h"
+
+#ifndef KALMOT_VERSION
+#define KALMOT_VERSION "unknown"
+#endif
+
+namespace {
+
+// A whole number from 1 to MaxScale, nothing around it; 0 otherwise.
+int ParseScale(const std::string& Text)
+{
+    if (Text.size() != 1 || Text[0] < '1' || Text[0] > '0' + MaxScale) return 0;
+    return Text[0] - '0';
+}
+
+TCommandLine Bad(const std::string& Problem)
+{
+    TCommandLine Result;
+    Result.Action = TCommandLine::BadUsage;
+    Result.Problem = Problem;
+    return Result;
+}
+
+} // namespace
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
+{
+    TCommandLine Result;
+    for (size_t Index = 0; Index < Arguments.size(); ++Index) {
+        const std::string& Argument = Arguments[Index];
+        if (Argument == "--help" || Argument == "-h") {
+            Result.Action = TCommandLine::ShowHelp;
+        } else if (Argument == "--version") {
+            if (Result.Action == TCommandLine::Run) Result.Action = TCommandLine::ShowVersion;
+        } else if (Argument == "--fullscreen") {
+            Result.FullScreen = true;
+        } else if (Argument == "--scale" || Argument.rfind("--scale=", 0) == 0) {
+            std::string Value;
+            if (Argument == "--scale") {
+                if (Index + 1 == Arguments.size()) return Bad("--scale needs a number from 1 to 4");
+                Value = Arguments[++Index];
+            } else {
+                Value = Argument.substr(8);
+            }
+            Result.Scale = ParseScale(Value);
+            if (Result.Scale == 0) return Bad("--scale takes a whole number from 1 to 4, not '" + Value + "'");
+        } else {
+            return Bad("unknown option '" + Argument + "'");
+        }
+    }
+    return Result;
+}
+
+std::string UsageText() { return "usage: kalmot [--fullscreen] [--scale N] [--help] [--version]\n"; }
+
+std::string HelpText(const std::string& ExePath)
+{
+    std::string Text = UsageText() +
+                       "\n"
+                       "Three small physics simulations: particles, a tornado and a fire.\n"
+                       "\n"
+                       "Options:\n"
+                       "  --fullscreen  start in full screen (Alt+Enter switches back)\n"
+                       "  --scale N     a window N times larger (N from 1 to 4), pixels kept sharp;\n"
+                       "                sets SDL12COMPAT_WINDOW_SCALING=N and\n"
+                       "                SDL12COMPAT_SCALE_METHOD=nearest unless already set\n"
+                       "  --help        this text\n"
+                       "  --version     the version\n"
+                       "\n"
+                       "Keys:\n"
+                       "  mouse         press the buttons; drag windows by their title bar;\n"
+                       "                in the particle world, drag to throw a particle or draw a wall\n"
+                       "  Alt+Enter     switch between window and full screen\n"
+                       "  Esc           back to the menu; on the menu, quit\n"
+                       "  spin edits    drag their arrows, or type a number after clicking the field\n"
+                       "\n"
+                       "Images: the first of these folders holding every sheet is used:\n";
+    for (const std::string& Folder : ImageFolderCandidates(ExePath, InstalledImageFolder()))
+        Text += "  " + Folder + "\n";
+    const std::string Fallback = FallbackLogPath();
+    Text += "\nLog: " + LogPathFor(ExePath) + "\n";
+    if (!Fallback.empty()) Text += "  or, where that folder cannot be written, " + Fallback + "\n";
+    return Text;
+}
+
+std::string VersionText() { return std::string("kalmot ") + KALMOT_VERSION + "\n"; }
+
+void RequestWindowScale(int Scale)
+{
+    setenv("SDL12COMPAT_WINDOW_SCALING", std::to_string(Scale).c_str(), 0);
+    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
+}

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+#include "support/environment.h"
+
+TEST(CommandLine, NoArgumentsRunsAsAlways)
+{
+    const TCommandLine Options = ParseCommandLine({});
+    EXPECT_EQ(Options.Action, TCommandLine::Run);
+    EXPECT_FALSE(Options.FullScreen);
+    EXPECT_EQ(Options.Scale, 0);
+}
+
+TEST(CommandLine, ReadsTheOptions)
+{
+    TCommandLine Options = ParseCommandLine({"--fullscreen", "--scale", "3"});
+    EXPECT_EQ(Options.Action, TCommandLine::Run);
+    EXPECT_TRUE(Options.FullScreen);
+    EXPECT_EQ(Options.Scale, 3);
+
+    Options = ParseCommandLine({"--scale=4"});
+    EXPECT_EQ(Options.Scale, 4);
+    EXPECT_FALSE(Options.FullScreen);
+
+    EXPECT_EQ(ParseCommandLine({"--version"}).Action, TCommandLine::ShowVersion);
+    EXPECT_EQ(ParseCommandLine({"--help"}).Action, TCommandLine::ShowHelp);
+    EXPECT_EQ(ParseCommandLine({"-h"}).Action, TCommandLine::ShowHelp);
+    EXPECT_EQ(ParseCommandLine({"--version", "--help"}).Action, TCommandLine::ShowHelp) << "help wins";
+}
+
+TEST(CommandLine, RefusesUnknownOptionsAndBadScales)
+{
+    for (const std::vector<std::string>& Arguments :
+         std::vector<std::vector<std::string>>{{"--bogus"}, {"-f"}, {"file"}, {"--scale"}, {"--scale", "0"},
+                                               {"--scale", "5"}, {"--scale", "2x"}, {"--scale", "-1"},
+                                               {"--scale", " 2"}, {"--scale="}, {"--scale=12"}, {"--fullscreen=1"},
+                                               {"--help", "--bogus"}}) {
+        const TCommandLine Options = ParseCommandLine(Arguments);
+        EXPECT_EQ(Options.Action, TCommandLine::BadUsage) << testing::PrintToString(Arguments);
+        EXPECT_FALSE(Options.Problem.empty());
+    }
+    EXPECT_NE(ParseCommandLine({"--scale", "9"}).Problem.find("'9'"), std::string::npos);
+    EXPECT_NE(ParseCommandLine({"--bogus"}).Problem.find("--bogus"), std::string::npos);
+}
+
+TEST(CommandLine, HelpNamesTheOptionsTheFoldersAndTheLog)
+{
+    TEnvironmentVariable State("XDG_STATE_HOME", "/var/tmp/state");
+    const std::string Help = HelpText("/opt/kalmot/bin/kalmot");
+    EXPECT_EQ(Help.rfind(UsageText(), 0), 0u);
+    for (const char* Part : {"--fullscreen", "--scale N", "--version", "Alt+Enter", "Esc", "  data/images\n",
+                             "  /opt/kalmot/share/kalmot/images\n", "/opt/kalmot/bin/kalmot.log",
+                             "/var/tmp/state/kalmot/kalmot.log"})
+        EXPECT_NE(Help.find(Part), std::string::npos) << Part;
+    EXPECT_EQ(VersionText().rfind("kalmot ", 0), 0u);
+}
+
+TEST(CommandLine, ScaleAsksSdl12CompatUnlessTheUserAlreadyDid)
+{
+    {
+        TEnvironmentVariable Scaling("SDL12COMPAT_WINDOW_SCALING", nullptr);
+        TEnvironmentVariable Method("SDL12COMPAT_SCALE_METHOD", nullptr);
+        RequestWindowScale(3);
+        EXPECT_STREQ(std::getenv("SDL12COMPAT_WINDOW_SCALING"), "3");
+        EXPECT_STREQ(std::getenv("SDL12COMPAT_SCALE_METHOD"), "nearest");
+    }
+    TEnvironmentVariable Scaling("SDL12COMPAT_WINDOW_SCALING", "1.5");
+    TEnvironmentVariable Method("SDL12COMPAT_SCALE_METHOD", "linear");
+    RequestWindowScale(2);
+    EXPECT_STREQ(std::getenv("SDL12COMPAT_WINDOW_SCALING"), "1.5");
+    EXPECT_STREQ(std::getenv("SDL12COMPAT_SCALE_METHOD"), "linear");
+}

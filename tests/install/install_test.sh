@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The installed program: `cmake --install` into a temporary DESTDIR puts
+# every file in place, the installed binary runs from an unrelated folder
+# and finds its images relative to itself, its log goes to the state folder
+# when the binary's folder is read-only, and `cpack -G DEB` makes a package
+# with the same files and the sdl12-compat runtime as a dependency.
+# Usage: install_test.sh <build folder>
+set -uo pipefail
+build="$(cd "$1" && pwd)"
+work="$(mktemp -d)"
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  chmod -R u+w "$work" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+export SDL_VIDEODRIVER=dummy
+# Driver modules leave allocations the leak checker cannot attribute; the
+# suite's in-process tests check our own.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+
+# The files both the install and the package must hold, below the prefix.
+expected_files=(
+  bin/kalmot
+  share/applications/kalmot.desktop
+  share/icons/hicolor/48x48/apps/kalmot.png
+  share/icons/hicolor/256x256/apps/kalmot.png
+  share/man/man6/kalmot.6
+  share/kalmot/images/FONT-LICENSE
+)
+for image in mouse font button check radio window edit spin progress empty; do
+  expected_files+=("share/kalmot/images/$image.bmp")
+done
+
+# --- cmake --install ---------------------------------------------------------
+prefix=/opt/kalmot-test
+DESTDIR="$work/root" cmake --install "$build" --prefix "$prefix" >"$work/install.out" 2>&1 \
+  || fail "cmake --install failed: $(cat "$work/install.out")"
+root="$work/root$prefix"
+for file in "${expected_files[@]}"; do
+  [ -f "$root/$file" ] || fail "not installed: $file"
+done
+[ -x "$root/bin/kalmot" ] || fail "bin/kalmot is not executable"
+desktop-file-validate "$root/share/applications/kalmot.desktop" || fail "the .desktop file does not validate"
+grep -qx 'Icon=kalmot' "$root/share/applications/kalmot.desktop" || fail "the menu entry names no kalmot icon"
+
+# A PNG's size is in its header: width at byte 16, height at byte 20.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'; }
+for size in 48 256; do
+  icon="$root/share/icons/hicolor/${size}x${size}/apps/kalmot.png"
+  [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ] || fail "$icon is not a PNG"
+  [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon"), not ${size}x${size}"
+done
+head -n 1 "$root/share/man/man6/kalmot.6" | grep -q '^\.TH KALMOT 6 ' || fail "the manual page has no KALMOT(6) title"
+
+# --- the installed binary ----------------------------------------------------
+# Runs $1 as the user in $2 ("" for the current one) with the environment
+# settings that follow, from an unrelated folder; SIGTERM (a quit event to
+# SDL) once SDL handles it, after a few frames. Prints the exit code.
+run_installed() {
+  local exe="$1" user="$2"
+  shift 2
+  local elsewhere="$work/elsewhere"
+  mkdir -p "$elsewhere"
+  local as_user=()
+  [ -n "$user" ] && as_user=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups)
+  (cd "$elsewhere" && exec env "$@" "${as_user[@]}" "$exe") >"$work/run.out" 2>&1 &
+  app_pid=$!
+  local caught=0
+  for _ in $(seq 200); do
+    mask="$(sed -n 's/^SigCgt:\s*//p' "/proc/$app_pid/status" 2>/dev/null)"
+    [ -n "$mask" ] && [ $(((0x$mask >> 14) & 1)) -eq 1 ] && { caught=1; break; }
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  [ "$caught" -eq 1 ] && sleep 0.3 && kill -TERM "$app_pid" 2>/dev/null
+  for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.05; done
+  wait "$app_pid"
+  echo $?
+  app_pid=""
+}
+
+code="$(run_installed "$root/bin/kalmot" "")"
+[ "$code" -eq 0 ] || fail "the installed program ended with $code: $(cat "$work/run.out")"
+[ "$(wc -l <"$root/bin/kalmot.log")" -eq 2 ] || fail "no two-line log beside the installed binary"
+rm "$root/bin/kalmot.log"
+
+# With bin/ read-only the log goes to $XDG_STATE_HOME, else ~/.local/state.
+# root writes to read-only folders anyway, so root runs it as nobody.
+user=""
+[ "$(id -u)" -eq 0 ] && user=nobody
+home="$work/home"
+mkdir -p "$home"
+[ -n "$user" ] && { chown "$user" "$home"; chmod -R a+rX "$work"; chmod a+x "$work"; }
+chmod a-w "$root/bin"
+code="$(run_installed "$root/bin/kalmot" "$user" -u XDG_STATE_HOME HOME="$home")"
+[ "$code" -eq 0 ] || fail "with bin/ read-only the program ended with $code: $(cat "$work/run.out")"
+[ ! -e "$root/bin/kalmot.log" ] || fail "a log was written into the read-only bin/"
+fallback="$home/.local/state/kalmot/kalmot.log"
+[ -f "$fallback" ] || fail "no log at $fallback: $(cat "$work/run.out")"
+grep -q 'Starting Application' "$fallback" && grep -q 'Terminating Application' "$fallback" \
+  || fail "the fallback log lacks the status lines: $(cat "$fallback")"
+
+# Neither place writable: both named on standard error, exit code 1.
+chmod a-w "$home"
+code="$(run_installed "$root/bin/kalmot" "$user" HOME="$home" XDG_STATE_HOME="$home/state")"
+[ "$code" -eq 1 ] || fail "with no writable log place the program ended with $code"
+grep -q "$root/bin/kalmot.log" "$work/run.out" && grep -q "$home/state/kalmot/kalmot.log" "$work/run.out" \
+  || fail "the error does not name both log places: $(cat "$work/run.out")"
+chmod u+w "$home" "$root/bin"
+
+# --- cpack -G DEB ------------------------------------------------------------
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package") >"$work/cpack.out" 2>&1 \
+  || fail "cpack failed: $(cat "$work/cpack.out")"
+deb="$(ls "$work"/package/kalmot_*.deb 2>/dev/null | head -n 1)"
+[ -n "$deb" ] || fail "cpack made no .deb: $(cat "$work/cpack.out")"
+listing="$(dpkg-deb -c "$deb" | awk '{print $6}')"
+for file in "${expected_files[@]}"; do
+  grep -qx "\./usr/$file" <<<"$listing" || fail "the package lacks /usr/$file"
+done
+depends="$(dpkg-deb -f "$deb" Depends)"
+grep -q 'libsdl1.2-compat-shim' <<<"$depends" || fail "the package does not depend on sdl12-compat: $depends"
+grep -q 'libstdc++6' <<<"$depends" || fail "the package does not depend on the C++ runtime: $depends"
+
+# The package's tree, unpacked anywhere, runs.
+dpkg-deb -x "$deb" "$work/unpacked"
+code="$(run_installed "$work/unpacked/usr/bin/kalmot" "")"
+[ "$code" -eq 0 ] || fail "the packaged program ended with $code: $(cat "$work/run.out")"
+echo "ok: installed $(echo "${#expected_files[@]}") files, fallback log, package $(basename "$deb") ($depends)"
