@@ -7,9 +7,11 @@
 #include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
+#include "input/input_state.h"
 #include "log/logger.h"
 #include "screen/screen.h"
 #include "sim/geometry/angles.h"
+#include "sim/random.h"
 
 bool StartProgram()
 {
@@ -28,6 +30,18 @@ void StopProgram()
     LeaveScreen();
     if (Screen != nullptr) CloseVideo();
     Log->Status("Terminating Application", "Finalization");
+    ResetProgramState();
+}
+
+void ResetProgramState()
+{
+    LeaveScreen();
+    ResetScreenState();
+    ResetInputState();
+    ResetVideoSettings();
+    ResetImageFolder();
+    ResetOrigin();
+    ResetRandom();
 }
 
 int RunApplication(Uint32 StartFlags)

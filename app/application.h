@@ -9,9 +9,15 @@
 // opened; the reason is in the log.
 bool StartProgram();
 
-// Shutdown: releases the running screen and the display and writes the end
-// line in the log.
+// Shutdown: releases the running screen and the display, writes the end
+// line in the log and resets the program's state.
 void StopProgram();
+
+// Every module's state as before start-up: no screen running, the menu
+// named, no input, a window and the system's video mode next, the images
+// looked for under the working directory, the Origin on the corner, the
+// random generator unseeded.
+void ResetProgramState();
 
 // The whole run: log, start-up, screens, shutdown, starting in the mode
 // StartFlags (0: a window, or SDL_FULLSCREEN). Returns the exit code: 0

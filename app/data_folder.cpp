@@ -7,6 +7,8 @@
 
 std::string ImageFolder = "data/images";
 
+void ResetImageFolder() { ImageFolder = "data/images"; }
+
 namespace fs = std::filesystem;
 
 namespace {

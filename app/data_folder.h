@@ -11,6 +11,9 @@
 // directory) until then.
 extern std::string ImageFolder;
 
+// ImageFolder as before start-up.
+void ResetImageFolder();
+
 // The path of the sheet Name inside ImageFolder.
 std::string ImagePath(const std::string& Name);
 

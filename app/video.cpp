@@ -195,6 +195,12 @@ void ToggleFullScreen()
     throw TVideoLost();
 }
 
+void ResetVideoSettings()
+{
+    VideoFlags = 0;
+    SetVideoModeFunction = SDL_SetVideoMode;
+}
+
 void ClearScreen()
 {
     SDL_Rect Whole = ClipRect;

@@ -44,3 +44,6 @@ void DrawCursor();
 // How the mode is opened; tests replace it to play a mode the system refuses.
 using TSetVideoMode = SDL_Surface* (*)(int Width, int Height, int BitsPerPixel, Uint32 Flags);
 extern TSetVideoMode SetVideoModeFunction;
+
+// A window again at the next InitVideo, opened by SDL_SetVideoMode.
+void ResetVideoSettings();

@@ -5,6 +5,8 @@
 int OriginX = 0;
 int OriginY = 0;
 
+void ResetOrigin() { SetOrigin(0, 0); }
+
 void SetOrigin(int X, int Y)
 {
     OriginX = X;

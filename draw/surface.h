@@ -8,6 +8,8 @@
 extern int OriginX;
 extern int OriginY;
 void SetOrigin(int X, int Y);
+// The Origin back on the display's top-left corner, as before start-up.
+void ResetOrigin();
 
 // An SDL rectangle; each value is cut to the 16 bits of its field.
 SDL_Rect MakeRect(int X, int Y, int W, int H);

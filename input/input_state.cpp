@@ -12,6 +12,16 @@ TVector DragVector;
 std::string KeyName;
 bool KeyDown = false;
 
+void ResetInputState()
+{
+    MouseX = MouseY = 0;
+    MouseHeld = MousePressed = MouseReleased = false;
+    PressVector = TVector{};
+    DragVector = TVector{};
+    KeyName.clear();
+    KeyDown = false;
+}
+
 bool MouseInRect(bool ScreenCoords, double X1, double Y1, double X2, double Y2)
 {
     const double X = ScreenCoords ? MouseX + OriginX : MouseX;

@@ -26,6 +26,10 @@ extern TVector DragVector;       // (MouseX, MouseY) while held; set by the scre
 extern std::string KeyName;      // last named key pressed, " " after a release
 extern bool KeyDown;             // a key went down during this frame's poll
 
+// Puts every global above back to its start: pointer at the Origin, no
+// button or key down, no key name.
+void ResetInputState();
+
 // The pointer lies in (X1, Y1)-(X2, Y2), all edges inclusive. With
 // ScreenCoords the rectangle is in display pixels, otherwise relative to
 // the Origin like MouseX and MouseY.

@@ -1,3 +1,5 @@
 #include "screen/screen.h"
 
 Uint8 ScreenState = StateMenu;
+
+void ResetScreenState() { ScreenState = StateMenu; }

@@ -16,3 +16,6 @@ enum : Uint8 {
 };
 
 extern Uint8 ScreenState;
+
+// The menu, as at start-up.
+void ResetScreenState();

@@ -28,4 +28,10 @@ int Random(int N)
 
 void Randomize() { SeedRandom(RandomSeedSource ? RandomSeedSource() : ClockSeed()); }
 
+void ResetRandom()
+{
+    RandomSeedSource = nullptr;
+    Generator() = std::mt19937_64();
+}
+
 void SeedRandom(uint64_t Seed) { Generator().seed(Seed); }

@@ -15,5 +15,8 @@ void Randomize();
 // the simulations repeatable. An empty source means the clock.
 extern std::function<uint64_t()> RandomSeedSource;
 
+// The generator as at start-up and the clock as the seed source.
+void ResetRandom();
+
 // Seeds the generator directly (for tests of code that never reseeds).
 void SeedRandom(uint64_t Seed);

@@ -23,11 +23,13 @@ int NormalizeAngle(double A)
     if (!std::isfinite(A)) return 0;
     // Adding or subtracting 360 one turn at a time is exact until the last
     // turn, so the remainder gives the same value without the loop.
+    // Within one turn of the range the remainder is the argument itself
+    // (below 0) or the argument less 360, which is exact (above 360).
     if (A < 0) {
-        A = std::fmod(A, 360.0);
+        if (A <= -360) A = std::fmod(A, 360.0);
         if (A < 0) A += 360.0;
     } else if (A > 360) {
-        A = std::fmod(A, 360.0);
+        A = A < 720 ? A - 360.0 : std::fmod(A, 360.0);
     }
     return Round(A);
 }

@@ -16,3 +16,21 @@ void UpdateSegment(TSegment& S);
 // P (the moving segment) and Q (the wall) touch or cross; a shared end point
 // counts, collinear segments that share no point do not.
 bool SegmentsCross(const TSegment& P, const TSegment& Q);
+
+// What SegmentsSurelyMiss reads of a segment, worked out once for a
+// segment tested many times: its box, B - A, and its largest coordinate
+// (infinite where a coordinate is not finite).
+struct TSegmentBox {
+    double MinX, MaxX, MinY, MaxY;
+    double Dx, Dy;
+    double Reach;
+};
+TSegmentBox SegmentBox(const TSegment& S);
+
+// A quick test that is true only where SegmentsCross(P, Q) is certainly
+// false: both end points of one segment lie clearly on one side of the
+// other's line (by more than the cross product's rounding could move them),
+// and the other's end points do not lie within its box, or they too lie
+// clearly on one side. Where it is false, SegmentsCross decides.
+bool SegmentsSurelyMiss(const TSegment& P, const TSegmentBox& PBox, const TSegment& Q, const TSegmentBox& QBox);
+bool SegmentsSurelyMiss(const TSegment& P, const TSegment& Q);

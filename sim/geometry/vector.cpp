@@ -121,8 +121,8 @@ void ReflectVector(TVector& V, const TVector& M)
 
 bool SameVector(const TVector& A, const TVector& B)
 {
-    return std::floor(std::fabs(static_cast<Extended>(A.X) - B.X)) == 0 &&
-           std::floor(std::fabs(static_cast<Extended>(A.Y) - B.Y)) == 0;
+    // Floor(|d|) = 0 exactly when |d| < 1; a NaN difference passes neither.
+    return std::fabs(static_cast<Extended>(A.X) - B.X) < 1 && std::fabs(static_cast<Extended>(A.Y) - B.Y) < 1;
 }
 
 void SwapVectors(TVector& A, TVector& B) { std::swap(A, B); }

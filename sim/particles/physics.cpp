@@ -1,8 +1,11 @@
 #include "sim/particles/physics.h"
 
 #include <cmath>
+#include <cstring>
 
+#include "sim/geometry/geometry.h"
 #include "sim/geometry/rounding.h"
+#include "sim/particles/collision_grid.h"
 
 // The fault guard. Each particle's step runs on its own: when an arithmetic
 // fault shows itself, the rest of that particle's step is dropped, what was
@@ -101,7 +104,7 @@ void BuildPath(TParticle& Particle, double Dt)
 // until a pass hits nothing or walls + 1 passes have run. The reflection
 // reads Vel's cached Length and Angle, which lag behind its components: on
 // the first hit they are those of the start of the step.
-void BounceOffWalls(const TPhysics& P, TParticle& Particle)
+void BounceOffWallsPlain(const TPhysics& P, TParticle& Particle)
 {
     const double Dt = P.TimeStep;
     TVector& V = Particle.Vel;
@@ -123,6 +126,20 @@ void BounceOffWalls(const TPhysics& P, TParticle& Particle)
     } while (Hit && Pass <= P.Walls.size());
 }
 
+// The common speed after a collision's reflections, from the cached
+// lengths that the reflections refreshed and the scaling left behind.
+void ShareSpeed(TParticle& Pi, TParticle& Pm)
+{
+    const double Speed = Checked((static_cast<Extended>(Pi.Vel.Length) + Pm.Vel.Length) / 2);
+    Change(Pi.Vel, [&](TVector& T) { SetVectorLength(T, Speed); });
+    Change(Pm.Vel, [&](TVector& T) { SetVectorLength(T, Speed); });
+    // A particle left without speed takes the other's velocity, reversed.
+    if (Pi.Vel.Length == 0)
+        Pi.Vel = Checked(NegatedVector(Pm.Vel));
+    else if (Pm.Vel.Length == 0)
+        Pm.Vel = Checked(NegatedVector(Pi.Vel));
+}
+
 // Pi (just moved) and Pm (not yet stepped) within a pixel of each other and
 // moving differently bounce across the line that joins them. The common
 // speed is worked out from the lengths cached by the reflections, before
@@ -134,18 +151,29 @@ void Collide(const TPhysics& P, TParticle& Pi, TParticle& Pm)
     Scale(Pi.Vel, P.WallFriction);
     Reflect(Pm.Vel, Checked(PerpVector(VectorDiff(Pi.Pos, Pm.Pos))));
     Scale(Pm.Vel, P.WallFriction);
-    const double Speed = Checked((static_cast<Extended>(Pi.Vel.Length) + Pm.Vel.Length) / 2);
-    Change(Pi.Vel, [&](TVector& T) { SetVectorLength(T, Speed); });
-    Change(Pm.Vel, [&](TVector& T) { SetVectorLength(T, Speed); });
-    // A particle left without speed takes the other's velocity, reversed.
-    if (Pi.Vel.Length == 0)
-        Pi.Vel = Checked(NegatedVector(Pm.Vel));
-    else if (Pm.Vel.Length == 0)
-        Pm.Vel = Checked(NegatedVector(Pi.Vel));
+    ShareSpeed(Pi, Pm);
 }
 
-// One particle's whole step; throws TArithmeticFault where a fault stops it.
-void StepParticle(TPhysics& P, size_t Index)
+// Collide with the mirror direction worked out once: both partners'
+// positions stay as they are, so the second would be the same vector, and
+// PerpVector reads only X and Y of the difference, so its cache is not
+// refreshed.
+void CollideFast(const TPhysics& P, TParticle& Pi, TParticle& Pm)
+{
+    if (!SameVector(Pi.Pos, Pm.Pos) || SameVector(Pi.Vel, Pm.Vel)) return;
+    const auto Dx = static_cast<double>(static_cast<Extended>(Pi.Pos.X) - Pm.Pos.X);
+    const auto Dy = static_cast<double>(static_cast<Extended>(Pi.Pos.Y) - Pm.Pos.Y);
+    const TVector Mirror = Checked(MakeVector(-Dy, Dx));
+    Reflect(Pi.Vel, Mirror);
+    Scale(Pi.Vel, P.WallFriction);
+    Reflect(Pm.Vel, Mirror);
+    Scale(Pm.Vel, P.WallFriction);
+    ShareSpeed(Pi, Pm);
+}
+
+// One particle's whole step, every wall and every later particle tested in
+// full; throws TArithmeticFault where a fault stops it.
+void StepParticlePlain(TPhysics& P, size_t Index)
 {
     TParticle& Particle = P.Particles[Index];
     TVector& V = Particle.Vel;
@@ -163,7 +191,7 @@ void StepParticle(TPhysics& P, size_t Index)
     Scale(V, FrictionFactor(P.AirFriction, Dt));
 
     BuildPath(Particle, Dt);
-    BounceOffWalls(P, Particle);
+    BounceOffWallsPlain(P, Particle);
 
     Add(Particle.Pos, Checked(VectorScaled(V, Dt)));
     Change(Particle.Pos, UpdateLength);
@@ -172,6 +200,150 @@ void StepParticle(TPhysics& P, size_t Index)
     Change(V, UpdateAngle);
 
     for (size_t M = Index + 1; M < P.Particles.size(); ++M) Collide(P, Particle, P.Particles[M]);
+}
+
+// A value that is the same for every particle of a step, worked out once.
+// Where working it out faults, each particle's step faults at the point
+// where it would have worked it out itself.
+template <typename T>
+class TStepValue {
+public:
+    template <typename TMake>
+    explicit TStepValue(TMake&& Make)
+    {
+        try {
+            Value = Make();
+        } catch (const TArithmeticFault&) {
+            Faulted = true;
+        }
+    }
+    const T& Get() const
+    {
+        if (Faulted) throw TArithmeticFault{};
+        return Value;
+    }
+
+private:
+    T Value{};
+    bool Faulted = false;
+};
+
+struct TStepValues {
+    TStepValue<TVector> GravityStep; // Gravity * dt
+    TStepValue<TVector> ForceStep;   // Force * dt
+    TStepValue<double> AirFactor;
+    TStepValue<double> WallFactor;
+    std::vector<TSegmentBox> WallBoxes; // for SegmentsSurelyMiss
+    explicit TStepValues(const TPhysics& P)
+        : GravityStep([&] { return Checked(VectorScaled(P.Gravity, P.TimeStep)); }),
+          ForceStep([&] { return Checked(VectorScaled(P.Force, P.TimeStep)); }),
+          AirFactor([&] { return FrictionFactor(P.AirFriction, P.TimeStep); }),
+          WallFactor([&] { return FrictionFactor(P.WallFriction, P.TimeStep); })
+    {
+        WallBoxes.reserve(P.Walls.size());
+        for (const TSegment& Wall : P.Walls) WallBoxes.push_back(SegmentBox(Wall));
+    }
+};
+
+// V * Dt as far as a sum reads it (X and Y), faulting exactly where the
+// refreshed VectorScaled(V, Dt) would hold a value no double can: X or Y,
+// or the length. Its angle is finite whenever X and Y are, so it is not
+// worked out.
+TVector ScaledMove(const TVector& V, double Dt)
+{
+    TVector Move;
+    Move.X = static_cast<double>(static_cast<Extended>(V.X) * Dt);
+    Move.Y = static_cast<double>(static_cast<Extended>(V.Y) * Dt);
+    if (!std::isfinite(Move.X) || !std::isfinite(Move.Y)) throw TArithmeticFault{};
+    // Below 2^500 in both the length cannot overflow.
+    if (!(std::fabs(Move.X) < 0x1p500 && std::fabs(Move.Y) < 0x1p500) && !std::isfinite(Distance(0, 0, Move.X, Move.Y)))
+        throw TArithmeticFault{};
+    return Move;
+}
+
+void BuildPathFast(TParticle& Particle, double Dt)
+{
+    Particle.Path.A = Particle.Pos;
+    Particle.Path.B = Checked(VectorSum(Particle.Pos, ScaledMove(Particle.Vel, Dt)));
+    Change(Particle.Path, UpdateSegment);
+}
+
+bool SameBits(const TVector& A, const TVector& B) { return std::memcmp(&A, &B, sizeof(TVector)) == 0; }
+
+// The passes of BounceOffWallsPlain with two shortcuts that change nothing:
+// a wall the path surely misses is not tested in full, and once a pass that
+// hit a wall ends where it began (same velocity with its cache, same path)
+// every further pass would do the same, so they are not run. A particle
+// lying on a wall thus costs two passes, not one per wall.
+void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TParticle& Particle)
+{
+    if (P.Walls.empty()) return;
+    const double Dt = P.TimeStep;
+    TVector& V = Particle.Vel;
+    TSegmentBox PathBox = SegmentBox(Particle.Path);
+    size_t Pass = 0;
+    bool Hit;
+    do {
+        ++Pass;
+        Hit = false;
+        const TVector StartVel = V;
+        const TSegment StartPath = Particle.Path;
+        for (size_t K = 0; K < P.Walls.size(); ++K) {
+            const TSegment& Wall = P.Walls[K];
+            if (SegmentsSurelyMiss(Particle.Path, PathBox, Wall, Values.WallBoxes[K]) ||
+                !SegmentsCross(Particle.Path, Wall))
+                continue;
+            Reflect(V, Wall.Delta);
+            if (!SameVector(V, Particle.OldVel)) Scale(V, Values.WallFactor.Get());
+            Subtract(V, Values.GravityStep.Get());
+            BuildPathFast(Particle, Dt);
+            PathBox = SegmentBox(Particle.Path);
+            Hit = true;
+        }
+        if (Hit && SameBits(V, StartVel) && SameBits(Particle.Path.A, StartPath.A) &&
+            SameBits(Particle.Path.B, StartPath.B) && SameBits(Particle.Path.Delta, StartPath.Delta))
+            break;
+    } while (Hit && Pass <= P.Walls.size());
+}
+
+// StepParticlePlain with the same values found with less work: the step's
+// constants come from Values, the later particles within a pixel from the
+// grid (in the same ascending order), and refreshed caches that the step
+// has already worked out for the same X and Y are copied, not recomputed.
+void StepParticle(TPhysics& P, const TStepValues& Values, TCollisionGrid& Grid, std::vector<int32_t>& Near,
+                  size_t Index)
+{
+    TParticle& Particle = P.Particles[Index];
+    TVector& V = Particle.Vel;
+    const double Dt = P.TimeStep;
+
+    Particle.OldPos.X = Particle.Pos.X;
+    Particle.OldPos.Y = Particle.Pos.Y;
+    Particle.OldVel.X = V.X;
+    Particle.OldVel.Y = V.Y;
+
+    Add(V, Values.GravityStep.Get());
+    Add(V, Values.ForceStep.Get());
+    Scale(V, Values.AirFactor.Get());
+
+    BuildPathFast(Particle, Dt);
+    BounceOffWalls(P, Values, Particle);
+
+    // The path ends where the particle moves to, worked out the same way,
+    // so its end point's cache is the moved position's.
+    Add(Particle.Pos, ScaledMove(V, Dt));
+    const TVector& End = Particle.Path.B;
+    const bool AtPathEnd = End.X == Particle.Pos.X && End.Y == Particle.Pos.Y;
+    Change(Particle.Pos, [&](TVector& T) { AtPathEnd ? void(T.Length = End.Length) : UpdateLength(T); });
+    Change(Particle.Pos, [&](TVector& T) { AtPathEnd ? void(T.Angle = End.Angle) : UpdateAngle(T); });
+    // With a time step of 1 the path's Delta is often V itself.
+    const TVector& Delta = Particle.Path.Delta;
+    const bool AsDelta = Delta.X == V.X && Delta.Y == V.Y;
+    Change(V, [&](TVector& T) { AsDelta ? void(T.Length = Delta.Length) : UpdateLength(T); });
+    Change(V, [&](TVector& T) { AsDelta ? void(T.Angle = Delta.Angle) : UpdateAngle(T); });
+
+    FindNearParticles(Grid, Particle.Pos.X, Particle.Pos.Y, Near);
+    for (const int32_t M : Near) CollideFast(P, Particle, P.Particles[static_cast<size_t>(M)]);
 }
 
 } // namespace
@@ -189,11 +361,28 @@ void InitPhysics(TPhysics& P)
 
 void StepPhysics(TPhysics& P)
 {
+    const TStepValues Values(P);
+    // Filed by their positions at the start of the step, which are theirs
+    // until their own turn; each leaves the grid as its turn comes.
+    TCollisionGrid Grid;
+    BuildCollisionGrid(Grid, P.Particles);
+    std::vector<int32_t> Near;
     for (size_t I = 0; I < P.Particles.size(); ++I) {
+        RemoveFromCollisionGrid(Grid, I);
         try {
-            StepParticle(P, I);
+            StepParticle(P, Values, Grid, Near, I);
         } catch (const TArithmeticFault&) {
             // The rest of this particle's step is dropped; the next goes on.
+        }
+    }
+}
+
+void StepPhysicsPlain(TPhysics& P)
+{
+    for (size_t I = 0; I < P.Particles.size(); ++I) {
+        try {
+            StepParticlePlain(P, I);
+        } catch (const TArithmeticFault&) {
         }
     }
 }

@@ -28,3 +28,9 @@ void InitPhysics(TPhysics& P);
 // A particle whose step runs into an arithmetic fault keeps what was done
 // before the fault and skips the rest of this step; the others go on.
 void StepPhysics(TPhysics& P);
+
+// The same step worked out the plain way: every particle tests every wall
+// in full in every pass and every later particle for a collision. Slow
+// (the pairs grow with the square of the particles); StepPhysics must give
+// bit for bit what this gives.
+void StepPhysicsPlain(TPhysics& P);

@@ -63,13 +63,23 @@ void Orbit(TWhirl& W)
 
 // Each centre closes on its younger neighbour, youngest pair first, so a
 // centre follows a neighbour that has already moved this step and a move of
-// the base climbs the funnel over several steps.
+// the base climbs the funnel over several steps. Only X and Y of the
+// difference and of its scaled copy are read, so they are worked out as
+// VectorDiff and VectorScaled work them out, without refreshing their
+// length and angle.
 void FollowTrail(TWhirl& W)
 {
     if (W.Trail.size() < 2) return;
+    const Extended Follow = W.Follow;
     for (size_t K = W.Trail.size() - 1; K-- > 0;) {
-        const TVector D = VectorDiff(W.Trail[K + 1], W.Trail[K]);
-        AddVector(W.Trail[K], VectorScaled(D, W.Follow));
+        TVector& Centre = W.Trail[K];
+        const TVector& Younger = W.Trail[K + 1];
+        const auto Dx = static_cast<double>(static_cast<Extended>(Younger.X) - Centre.X);
+        const auto Dy = static_cast<double>(static_cast<Extended>(Younger.Y) - Centre.Y);
+        TVector Step;
+        Step.X = static_cast<double>(Dx * Follow);
+        Step.Y = static_cast<double>(Dy * Follow);
+        AddVector(Centre, Step);
     }
 }
 

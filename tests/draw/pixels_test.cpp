@@ -220,7 +220,7 @@ TEST_F(PixelsTest, LinePlotsItsPointsButNotItsStart)
     EXPECT_EQ(Painted(), (std::set<std::pair<int, int>>{{400, 300}, {400, 301}, {401, 301}, {401, 302}, {402, 303}}));
 }
 
-TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheEveryPointOfLine)
+TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheUnclippedLine)
 {
     std::mt19937 Random(20261207);
     std::uniform_int_distribution<int> Near(-700, 700);

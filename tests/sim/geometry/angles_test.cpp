@@ -59,7 +59,10 @@ TEST_F(AnglesTest, NormalizeAngleAgreesWithTurnByTurnWrapping)
         const double A = Angles(Random);
         ASSERT_EQ(NormalizeAngle(A), NormalizeByTurns(A)) << A;
     }
-    for (const double A : {-1080.5, -359.5, 1e-300, -1e-300, 719.5, 1080.5})
+    // The edges of the one-turn shortcuts on either side of the range.
+    for (const double A : {-1080.5, -359.5, 1e-300, -1e-300, 719.5, 1080.5, 720.0, std::nextafter(720.0, 0.0),
+                           std::nextafter(360.0, 720.0), -360.0, std::nextafter(-360.0, 0.0),
+                           std::nextafter(-360.0, -720.0), -0.0})
         EXPECT_EQ(NormalizeAngle(A), NormalizeByTurns(A)) << A;
 }
 

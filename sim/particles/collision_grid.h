@@ -1,0 +1,40 @@
+#pragma once
+// TCollisionGrid: the particles not yet stepped, filed by the 2 x 2 pixel
+// cell their position lies in, so that a particle finds every one within a
+// pixel of it without looking at the rest.
+//
+// Two positions closer than 1 in x (as SameVector measures it) lie in the
+// same whole-pixel column or in neighbouring ones, and likewise in y; so
+// the cells around those nine pixels hold every particle that can be within
+// a pixel of a point. Cells near the particles' crowd are kept in a flat
+// array, the rest in a hash table.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "sim/particle.h"
+
+struct TCollisionGrid {
+    // One chain per cell, in ascending particle index: its first index,
+    // and for each particle the next one in its cell (-1 ends a chain).
+    std::vector<int32_t> Next;
+    std::vector<int64_t> CellX, CellY; // each particle's cell; CellX is NoCell for a position with no pixel
+    // The flat part: cells X0 .. X0 + Width - 1, Y0 .. Y0 + Height - 1.
+    int64_t X0 = 0, Y0 = 0, Width = 0, Height = 0;
+    std::vector<int32_t> Flat;
+    // The hashed part, open addressing: a cell's key and its chain's first index.
+    std::vector<uint64_t> Keys;
+    std::vector<int32_t> Heads;
+    uint64_t Mask = 0;
+};
+
+// Files every particle with a finite position, by the position it has now.
+void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particles);
+
+// Takes particle Index out; it must be the lowest index still filed.
+void RemoveFromCollisionGrid(TCollisionGrid& G, size_t Index);
+
+// The filed particles in the cells around the nine pixels about (X, Y),
+// in ascending index, into Found (emptied first). Nothing for a point with no pixel.
+void FindNearParticles(const TCollisionGrid& G, double X, double Y, std::vector<int32_t>& Found);
