@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "log/special_file.h"
+#include "log/file_kind.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <iostream>
 
-#include "log/special_file.h"
+#include "log/file_kind.h"
 
 std::unique_ptr<TLogger> Log;
 

@@ -237,9 +237,9 @@ TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheUnclippedLine)
 TEST_F(PixelsTest, WholeNumberLinesPaintWhatTheLiteralPointsPaint)
 {
     // Batches of lines in colours of their own over one another, drawn
-    // point by point as written and by DrawLine: short lines full of ties,
-    // lines across the display's edges and longer ones, with the Origin
-    // at the centre and at a corner.
+    // point by point by the long-double formula and by DrawLine: short
+    // lines full of ties, lines across the display's edges and longer ones,
+    // with the Origin at the centre and at a corner.
     std::mt19937 Random(4711);
     std::uniform_int_distribution<int> Short(-12, 12), Edge(-30, 30), Wide(-1200, 1200), Byte(0, 255);
     const auto DrawLiteral = [](int X1, int Y1, int X2, int Y2, Uint32 Colour) {

@@ -1,6 +1,6 @@
 // The whirl's trail follows without refreshing the caches it never reads;
-// this checks it against the step as first written, vector operation by
-// vector operation, bit for bit.
+// this checks it against the plain step that refreshes every cache, vector
+// operation by vector operation, bit for bit.
 
 #include <gtest/gtest.h>
 

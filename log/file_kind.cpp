@@ -1,4 +1,4 @@
-#include "log/special_file.h"
+#include "log/file_kind.h"
 
 #include <cerrno>
 #include <fcntl.h>
