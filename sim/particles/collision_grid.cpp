@@ -74,6 +74,7 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
     G.Next.assign(N, -1);
     G.CellX.resize(N);
     G.CellY.resize(N);
+    G.HeadOf.assign(N, nullptr);
     int64_t MinX = INT64_MAX, MaxX = INT64_MIN, MinY = INT64_MAX, MaxY = INT64_MIN;
     for (size_t I = 0; I < N; ++I) {
         const TVector& Pos = Particles[I].Pos;
@@ -114,6 +115,7 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
     for (size_t I = N; I-- > 0;) {
         if (G.CellX[I] == NoCell) continue;
         int32_t* H = Head(G, G.CellX[I], G.CellY[I], true);
+        G.HeadOf[I] = H; // the tables are not resized after this
         G.Next[I] = *H;
         *H = static_cast<int32_t>(I);
     }
@@ -121,8 +123,7 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
 
 void RemoveFromCollisionGrid(TCollisionGrid& G, size_t Index)
 {
-    if (G.CellX[Index] == NoCell) return;
-    int32_t* H = Head(G, G.CellX[Index], G.CellY[Index], false);
+    int32_t* H = G.HeadOf[Index];
     if (H != nullptr && *H == static_cast<int32_t>(Index)) *H = G.Next[Index];
 }
 
@@ -136,5 +137,5 @@ void FindNearParticles(const TCollisionGrid& G, double X, double Y, std::vector<
             const int32_t* H = Head(G, Cx, Cy);
             for (int32_t M = H != nullptr ? *H : -1; M >= 0; M = G.Next[static_cast<size_t>(M)]) Found.push_back(M);
         }
-    std::sort(Found.begin(), Found.end());
+    if (Found.size() > 1) std::sort(Found.begin(), Found.end());
 }

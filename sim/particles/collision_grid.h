@@ -20,6 +20,7 @@ struct TCollisionGrid {
     // and for each particle the next one in its cell (-1 ends a chain).
     std::vector<int32_t> Next;
     std::vector<int64_t> CellX, CellY; // each particle's cell; CellX is NoCell for a position with no pixel
+    std::vector<int32_t*> HeadOf;      // each particle's chain head, in Flat or Heads; null with no pixel
     // The flat part: cells X0 .. X0 + Width - 1, Y0 .. Y0 + Height - 1.
     int64_t X0 = 0, Y0 = 0, Width = 0, Height = 0;
     std::vector<int32_t> Flat;
