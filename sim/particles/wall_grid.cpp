@@ -8,6 +8,8 @@ namespace {
 constexpr int CellSize = 32;
 constexpr int Cells = 128; // per side: the cells cover -2048 .. 2048 in x and in y
 constexpr double GridEdge = CellSize * Cells / 2;
+// Below this many walls, testing them all costs less than finding the cells.
+constexpr size_t FewWalls = 8;
 
 double CellStart(int C) { return C * CellSize - GridEdge; } // exact
 
@@ -16,7 +18,8 @@ double CellStart(int C) { return C * CellSize - GridEdge; } // exact
 // the coordinate back within the span.
 int CellOf(double X)
 {
-    int C = std::clamp(static_cast<int>(std::floor((X + GridEdge) / CellSize)), 0, Cells - 1);
+    // X + GridEdge is not negative here, so the conversion rounds down.
+    int C = std::min(static_cast<int>((X + GridEdge) * (1.0 / CellSize)), Cells - 1);
     if (C > 0 && CellStart(C) > X) --C;
     if (C < Cells - 1 && CellStart(C) + CellSize < X) ++C;
     return C;
@@ -76,7 +79,7 @@ void BuildWallGrid(TWallGrid& Grid, const std::vector<TSegment>& Walls)
         Grid.Starts.push_back(Wall.A);
     }
     Grid.Words = (Walls.size() + 63) / 64;
-    Grid.CellSet.assign(static_cast<size_t>(Cells) * Cells, -1);
+    Grid.CellSet.assign(Walls.size() < FewWalls ? 0 : static_cast<size_t>(Cells) * Cells, -1);
     Grid.Sets.clear();
 }
 
@@ -88,7 +91,7 @@ void FindWallsNearPath(TWallGrid& Grid, const TSegmentBox& PathBox, std::vector<
                         PathBox.MaxY < GridEdge; // false for NaN
     const int CX0 = Inside ? CellOf(PathBox.MinX) : 0, CX1 = Inside ? CellOf(PathBox.MaxX) : 0;
     const int CY0 = Inside ? CellOf(PathBox.MinY) : 0, CY1 = Inside ? CellOf(PathBox.MaxY) : 0;
-    if (!Inside || CX1 - CX0 > 1 || CY1 - CY0 > 1) {
+    if (!Inside || CX1 - CX0 > 1 || CY1 - CY0 > 1 || Walls < FewWalls) {
         for (size_t K = 0; K < Walls; ++K) Near[K / 64] |= uint64_t{1} << (K % 64);
         return;
     }

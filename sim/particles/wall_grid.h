@@ -27,7 +27,7 @@ void BuildWallGrid(TWallGrid& Grid, const std::vector<TSegment>& Walls);
 
 // Into Near (Words long): the walls a path with this box might meet. A
 // path that is not within a 2 x 2 block of cells (long, far away, or not
-// finite) gets every wall.
+// finite) gets every wall, and so does every path among a few walls.
 void FindWallsNearPath(TWallGrid& Grid, const TSegmentBox& PathBox, std::vector<uint64_t>& Near);
 
 // The first wall at or after From in Near; Walls when there is none.
