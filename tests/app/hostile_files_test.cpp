@@ -63,8 +63,8 @@ TEST(HostileFiles, MissingAndSpecialImagesGiveTheSystemsReason)
     fs::remove(Copy.Image("mouse.bmp"));
     EXPECT_EQ(Start(Copy).ExitCode, 1);
     // A missing file sends the search on to the other folders; none has it.
-    EXPECT_NE(ReadFile(Copy.LogFile).find("Couldn't find the images in any of: data/images (no mouse.bmp)"), std::string::npos)
-        << ReadFile(Copy.LogFile);
+    const std::string Log = ReadFile(Copy.LogFile);
+    EXPECT_NE(Log.find("Couldn't find the images in any of: data/images (no mouse.bmp)"), std::string::npos) << Log;
 
     fs::create_directory(Copy.Image("mouse.bmp"));
     EXPECT_EQ(Start(Copy).ExitCode, 1);
