@@ -4,25 +4,7 @@
 #include <random>
 
 #include "sim/geometry/angles.h"
-
-namespace {
-
-TSegment Wall(double AX, double AY, double BX, double BY)
-{
-    TSegment S{MakeVector(AX, AY), MakeVector(BX, BY), {}};
-    UpdateSegment(S);
-    return S;
-}
-
-TParticle Thrown(double X, double Y, double VX, double VY)
-{
-    TParticle P{};
-    P.Pos = MakeVector(X, Y);
-    P.Vel = MakeVector(VX, VY);
-    return P;
-}
-
-} // namespace
+#include "support/particle_world.h"
 
 TPhysics ScatteredWorld(size_t Particles, size_t Walls, uint64_t Seed)
 {
@@ -34,7 +16,7 @@ TPhysics ScatteredWorld(size_t Particles, size_t Walls, uint64_t Seed)
         const double Ax = X(Random), Ay = Y(Random), L = Length(Random), A = Turn(Random);
         World.Walls.push_back(Wall(Ax, Ay, Ax + L * std::cos(A), Ay + L * std::sin(A)));
     }
-    for (size_t I = 0; I < Particles; ++I) World.Particles.push_back(Thrown(X(Random), Y(Random), V(Random), V(Random)));
+    for (size_t I = 0; I < Particles; ++I) World.Particles.push_back(Particle(X(Random), Y(Random), V(Random), V(Random)));
     return World;
 }
 
@@ -52,7 +34,7 @@ TPhysics FloorWorld(size_t Particles, size_t Walls, uint64_t Seed)
         const double Ax = X(Random), Ay = High(Random);
         World.Walls.push_back(Wall(Ax, Ay, Ax + Length(Random), Ay + 10));
     }
-    for (size_t I = 0; I < Particles; ++I) World.Particles.push_back(Thrown(std::round(X(Random)), 280, 0, 0));
+    for (size_t I = 0; I < Particles; ++I) World.Particles.push_back(Particle(std::round(X(Random)), 280, 0, 0));
     return World;
 }
 

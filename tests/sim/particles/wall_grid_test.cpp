@@ -8,20 +8,7 @@
 #include <random>
 
 #include "sim/particles/wall_grid.h"
-
-namespace {
-
-TSegment Segment(double AX, double AY, double BX, double BY)
-{
-    TSegment S;
-    S.A.X = AX;
-    S.A.Y = AY;
-    S.B.X = BX;
-    S.B.Y = BY;
-    return S;
-}
-
-} // namespace
+#include "support/particle_world.h"
 
 TEST(WallGridTest, LeavesOutOnlyWallsThePathSurelyMisses)
 {
@@ -37,16 +24,16 @@ TEST(WallGridTest, LeavesOutOnlyWallsThePathSurelyMisses)
         const double X = Wide(Random) / 4, Y = Wide(Random) / 4;
         const double CornerX = std::round(X / 32) * 32, CornerY = std::round(Y / 32) * 32;
         switch (K % 7) {
-        case 0: Walls.push_back(Segment(X, Y, X + Near(Random) * 5, Y + Near(Random) * 5)); break;
-        case 1: Walls.push_back(Segment(X, X * Slope, X + 20, (X + 20) * Slope)); break;
-        case 2: Walls.push_back(Segment(std::round(X / 32) * 32, Y, std::round(X / 32) * 32, Y + 64)); break;
-        case 3: Walls.push_back(Segment(X, Y, X, Y)); break;
-        case 4: Walls.push_back(K == 4 ? Segment(NAN, 0, 5, 5) : Segment(X, 1e300, -1e300, Y)); break;
-        case 5: Walls.push_back(Segment(Wide(Random), Wide(Random), Wide(Random), Wide(Random))); break;
+        case 0: Walls.push_back(Wall(X, Y, X + Near(Random) * 5, Y + Near(Random) * 5)); break;
+        case 1: Walls.push_back(Wall(X, X * Slope, X + 20, (X + 20) * Slope)); break;
+        case 2: Walls.push_back(Wall(std::round(X / 32) * 32, Y, std::round(X / 32) * 32, Y + 64)); break;
+        case 3: Walls.push_back(Wall(X, Y, X, Y)); break;
+        case 4: Walls.push_back(K == 4 ? Wall(NAN, 0, 5, 5) : Wall(X, 1e300, -1e300, Y)); break;
+        case 5: Walls.push_back(Wall(Wide(Random), Wide(Random), Wide(Random), Wide(Random))); break;
         default: {
             const double AX = std::nextafter(CornerX, 1e9), DX = Near(Random), DY = Near(Random);
-            Walls.push_back(Segment(AX + 4 * DX, CornerY + 4 * DY, AX + 5 * DX, CornerY + 5 * DY)); // its line, not its box
-            CornerLines.push_back(Segment(CornerX, CornerY, DX, DY));
+            Walls.push_back(Wall(AX + 4 * DX, CornerY + 4 * DY, AX + 5 * DX, CornerY + 5 * DY)); // its line, not its box
+            CornerLines.push_back(Wall(CornerX, CornerY, DX, DY));
             break;
         }
         }
@@ -64,11 +51,11 @@ TEST(WallGridTest, LeavesOutOnlyWallsThePathSurelyMisses)
         case 3: X = Wide(Random), Y = (Unit(Random) < 0.5 ? 2048 : -2048) + Near(Random); break; // the grid's edge
         default: X = std::round(Wide(Random) / 128) * 32, Y = std::round(Wide(Random) / 128) * 32; break; // a corner
         }
-        TSegment Path = Segment(X, Y, X + Step(Random) * Unit(Random), Y + Step(Random) * Unit(Random));
+        TSegment Path = Wall(X, Y, X + Step(Random) * Unit(Random), Y + Step(Random) * Unit(Random));
         if (I % 10 == 9) { // from a corner along the line of a wall that passes it
             const TSegment& Line = CornerLines[Random() % CornerLines.size()];
             const double T = Random() % 3 == 0 ? 0 : Unit(Random) * (Random() % 2 ? 0.5 : -0.5); // 0: at rest
-            Path = Segment(Line.A.X, Line.A.Y, Line.A.X + T * Line.B.X, Line.A.Y + T * Line.B.Y);
+            Path = Wall(Line.A.X, Line.A.Y, Line.A.X + T * Line.B.X, Line.A.Y + T * Line.B.Y);
         }
         FindWallsNearPath(Grid, SegmentBox(Path), Found);
         size_t LeftHere = 0; // walls this path skips
