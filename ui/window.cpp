@@ -185,9 +185,9 @@ void DrawWindow(TWindow& W)
     const int64_t D = Round(Extended(B.Y));
     const int64_t N = int64_t{Round(std::fabs(Extended(A.X) - Extended(B.X)))} - 34; // title and bottom middles
     const int64_t M = int64_t{Round(std::fabs(Extended(A.Y) - Extended(B.Y)))} - 26; // side rows
-    const int64_t P = int64_t{Round(Extended(Delta.X))} - 34;                          // body columns
-    const int64_t Q = int64_t{Round(Extended(Delta.Y))} - 26;                          // body rows
-    const int64_t E = W.Expanded ? D - BottomBorder : T + TitleHeight;                 // row of the bottom border
+    const int64_t P = int64_t{Round(Extended(Delta.X))} - 34;                        // body columns
+    const int64_t Q = int64_t{Round(Extended(Delta.Y))} - 26;                        // body rows
+    const int64_t E = W.Expanded ? D - BottomBorder : T + TitleHeight;               // row of the bottom border
 
     DrawPiece(WindowImage, WindowTitleLeft, L, T);
     DrawPiece(WindowImage, WindowTitleRight, R - RightEnd, T);
