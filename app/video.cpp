@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/data_folder.h"
@@ -13,7 +14,6 @@
 #include "app/system_pointer.h"
 #include "input/input_state.h"
 #include "draw/pixels.h"
-#include "draw/sheet_pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"
 
@@ -57,16 +57,6 @@ void Fail(const std::string& Message)
 
 std::string SdlReason() { return SDL_GetError(); }
 
-void ReleaseImages()
-{
-    ForgetSheetPixels();
-    if (EmptyImage == EmptyImage2) EmptyImage = nullptr; // the fire may have made them one surface
-    for (const TImageFile& File : ImageFiles) {
-        SDL_FreeSurface(*File.Image);
-        *File.Image = nullptr;
-    }
-}
-
 bool LoadImages()
 {
     // Each file is read once; an image that shares a file with the one
@@ -85,12 +75,13 @@ bool LoadImages()
             Bytes = std::move(*Read);
             BytesPath = File.Name;
         }
-        SDL_Surface* Image = DecodeImage(Bytes, Reason);
-        if (Image == nullptr) {
+        TOwnedSurface Decoded(DecodeImage(Bytes, Reason));
+        if (Decoded == nullptr) {
             Fail("Couldn't load " + Path + " : " + Reason);
             return false;
         }
-        *File.Image = Image;
+        SDL_Surface* const Image = Decoded.get();
+        SetImage(*File.Image, std::move(Decoded));
         const TImageBounds& B = File.Bounds;
         if (Image->w < B.MinWidth || Image->h < B.MinHeight || Image->w > B.MaxWidth || Image->h > B.MaxHeight) {
             // The header said otherwise; the cells are read from what was decoded.
@@ -108,22 +99,13 @@ bool LoadImages()
 // Replaces Image with its copy in the display's format (the colour key stays).
 bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Name)
 {
-    SDL_Surface* Converted = SDL_DisplayFormat(Image);
+    TOwnedSurface Converted(SDL_DisplayFormat(Image));
     if (Converted == nullptr) {
         Fail("Couldn't convert " + ImagePath(Name) + " : " + SdlReason());
         return false;
     }
-    SDL_FreeSurface(Image);
-    Image = Converted;
+    SetImage(Image, std::move(Converted));
     return true;
-}
-
-void AbandonVideo()
-{
-    ReleaseImages();
-    Screen = nullptr; // SDL_Quit releases the display surface
-    ReleaseSystemPointer();
-    SDL_Quit();
 }
 
 } // namespace
@@ -155,7 +137,7 @@ bool InitVideo(Uint32 Flags)
              " video mode : " + SdlReason());
 
     if (!LoadImages() || !ModeSet) {
-        AbandonVideo();
+        CloseVideo();
         return false;
     }
     ClipRect = MakeRect(0, 0, DisplayWidth, DisplayHeight);
@@ -169,7 +151,7 @@ bool InitVideo(Uint32 Flags)
         !ConvertToDisplayFormat(FontImage, "font.bmp") ||
         !ConvertToDisplayFormat(EmptyImage, "empty.bmp") ||
         !ConvertToDisplayFormat(EmptyImage2, "empty.bmp")) {
-        AbandonVideo();
+        CloseVideo();
         return false;
     }
     return true;
@@ -178,8 +160,7 @@ bool InitVideo(Uint32 Flags)
 void CloseVideo()
 {
     ReleaseImages();
-    SDL_FreeSurface(Screen);
-    Screen = nullptr;
+    Screen = nullptr; // the display surface is SDL's: SDL_Quit releases it
     ReleaseSystemPointer();
     SDL_Quit();
 }

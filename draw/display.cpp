@@ -1,5 +1,10 @@
 #include "draw/display.h"
 
+#include <algorithm>
+#include <array>
+
+#include "draw/sheet_pixels.h"
+
 SDL_Surface* Screen = nullptr;
 SDL_Rect ClipRect = {0, 0, DisplayWidth, DisplayHeight};
 
@@ -14,6 +19,41 @@ SDL_Surface* SpinImage = nullptr;
 SDL_Surface* ProgressImage = nullptr;
 SDL_Surface* EmptyImage = nullptr;
 SDL_Surface* EmptyImage2 = nullptr;
+
+namespace {
+
+const std::array<SDL_Surface**, 11> Images = {&MouseImage, &FontImage,  &ButtonImage, &CheckImage,
+                                              &RadioImage, &WindowImage, &EditImage,  &SpinImage,
+                                              &ProgressImage, &EmptyImage, &EmptyImage2};
+
+// Image now refers to Surface; the surface it referred to is freed when no
+// other name refers to it.
+void Rebind(SDL_Surface*& Image, SDL_Surface* Surface)
+{
+    SDL_Surface* const Previous = Image;
+    Image = Surface;
+    if (Previous == nullptr || Previous == Surface) return;
+    const bool StillNamed =
+        std::any_of(Images.begin(), Images.end(), [&](SDL_Surface** Name) { return *Name == Previous; });
+    if (!StillNamed) SDL_FreeSurface(Previous);
+}
+
+} // namespace
+
+void SetImage(SDL_Surface*& Image, TOwnedSurface Surface) { Rebind(Image, Surface.release()); }
+
+void ReleaseImages()
+{
+    ForgetSheetPixels();
+    for (SDL_Surface** Image : Images) Rebind(*Image, nullptr);
+}
+
+SDL_Surface* FireScratchImage()
+{
+    if (EmptyImage2 == nullptr) return nullptr;
+    Rebind(EmptyImage, EmptyImage2);
+    return EmptyImage;
+}
 
 Uint32 MapColour(Uint8 Red, Uint8 Green, Uint8 Blue)
 {

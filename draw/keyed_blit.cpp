@@ -8,6 +8,9 @@
 #include <cstddef>
 #include <cstring>
 
+#include "draw/owned_surface.h"
+#include "draw/surface_lock.h"
+
 namespace {
 
 constexpr uint32_t ProbeKey = 0xFF00FF;
@@ -44,71 +47,46 @@ uint32_t ReadPixel(const SDL_Surface* S, int X, int Y)
 bool ProbeBlitter(int Bytes)
 {
     constexpr int Size = 64;
-    SDL_Surface* Source =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 8 * Bytes, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
-    SDL_Surface* Target =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 32, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0);
-    bool Same = Source != nullptr && Target != nullptr;
-    if (Same) {
-        SDL_LockSurface(Source);
+    const TOwnedSurface Source(
+        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 8 * Bytes, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0));
+    const TOwnedSurface Target(
+        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 32, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0));
+    if (Source == nullptr || Target == nullptr) return false;
+    {
+        const TSurfaceLock Lock(Source.get());
+        if (!Lock.Locked()) return false;
         for (int Y = 0; Y < Size; ++Y)
             for (int X = 0; X < Size; ++X) {
                 const auto I = static_cast<uint32_t>(Y * Size + X);
-                WritePixel(Source, X, Y, I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu);
+                WritePixel(Source.get(), X, Y, I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu);
             }
-        SDL_UnlockSurface(Source);
-        SDL_SetColorKey(Source, SDL_SRCCOLORKEY | SDL_RLEACCEL, ProbeKey);
     }
+    SDL_SetColorKey(Source.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL, ProbeKey);
     for (const int Alpha : {-1, 255, 254, 200, 129, 128, 127, 64, 37, 1, 0}) {
-        if (!Same) break;
-        if (Alpha >= 0) SDL_SetAlpha(Source, SDL_SRCALPHA, static_cast<Uint8>(Alpha));
-        SDL_LockSurface(Target);
-        for (int Y = 0; Y < Size; ++Y)
-            for (int X = 0; X < Size; ++X)
-                WritePixel(Target, X, Y, ProbeValue(static_cast<uint32_t>(Y * Size + X), 7u + static_cast<uint32_t>(Alpha)));
-        SDL_UnlockSurface(Target);
+        if (Alpha >= 0) SDL_SetAlpha(Source.get(), SDL_SRCALPHA, static_cast<Uint8>(Alpha));
+        const auto Salt = 7u + static_cast<uint32_t>(Alpha);
+        {
+            const TSurfaceLock Lock(Target.get());
+            if (!Lock.Locked()) return false;
+            for (int Y = 0; Y < Size; ++Y)
+                for (int X = 0; X < Size; ++X) WritePixel(Target.get(), X, Y, ProbeValue(static_cast<uint32_t>(Y * Size + X), Salt));
+        }
         SDL_Rect From{0, 0, Size, Size};
         SDL_Rect To{0, 0, 0, 0};
-        if (SDL_BlitSurface(Source, &From, Target, &To) != 0) {
-            Same = false;
-            break;
-        }
-        SDL_LockSurface(Target);
-        for (int Y = 0; Y < Size && Same; ++Y)
+        if (SDL_BlitSurface(Source.get(), &From, Target.get(), &To) != 0) return false;
+        const TSurfaceLock Lock(Target.get());
+        if (!Lock.Locked()) return false;
+        for (int Y = 0; Y < Size; ++Y)
             for (int X = 0; X < Size; ++X) {
                 const auto I = static_cast<uint32_t>(Y * Size + X);
-                const uint32_t Before = ProbeValue(I, 7u + static_cast<uint32_t>(Alpha));
+                const uint32_t Before = ProbeValue(I, Salt);
                 const uint32_t S = I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu;
                 const uint32_t Expected = S == ProbeKey || Alpha == 0 ? Before : KeyedBlend(Before, S, Alpha);
-                if (ReadPixel(Target, X, Y) != Expected) {
-                    Same = false;
-                    break;
-                }
+                if (ReadPixel(Target.get(), X, Y) != Expected) return false;
             }
-        SDL_UnlockSurface(Target);
     }
-    SDL_FreeSurface(Source);
-    SDL_FreeSurface(Target);
-    return Same;
+    return true;
 }
-
-// Keeps Surface's pixels addressable while the loop draws, if SDL needs a lock.
-class TDrawLock {
-public:
-    explicit TDrawLock(SDL_Surface* S) : Target(S), Needed(SDL_MUSTLOCK(S)), Ok(!Needed || SDL_LockSurface(S) == 0) {}
-    ~TDrawLock()
-    {
-        if (Needed && Ok) SDL_UnlockSurface(Target);
-    }
-    TDrawLock(const TDrawLock&) = delete;
-    TDrawLock& operator=(const TDrawLock&) = delete;
-    bool Locked() const { return Ok && Target->pixels != nullptr; }
-
-private:
-    SDL_Surface* Target;
-    bool Needed;
-    bool Ok;
-};
 
 // The clipped part of an area: sheet offsets of its first drawn pixel, the
 // display pixel it goes to, and the size drawn.
@@ -273,7 +251,7 @@ bool DrawPixelsArea(const TSheetPixels& Pixels, int Alpha, const TSheetArea& Are
     if (Alpha == 0 || Area.Width == 0 || Area.Height == 0 ||
         !ClipToDestination(Destination, X, Y, Area.Width, Area.Height, C))
         return true; // nothing of it shows
-    TDrawLock Lock(Destination);
+    const TSurfaceLock Lock(Destination);
     if (!Lock.Locked()) return false;
     DrawArea(Pixels, Area, Destination, C, Alpha);
     return true;

@@ -8,8 +8,10 @@
 
 #include "draw/display.h"
 #include "draw/keyed_blit.h"
+#include "draw/owned_surface.h"
 #include "draw/sheet_pixels.h"
 #include "draw/surface.h"
+#include "draw/surface_lock.h"
 #include "sim/geometry/geometry.h"
 #include "sim/geometry/rounding.h"
 
@@ -21,25 +23,6 @@ bool HasPlainFourBytePixels(const SDL_Surface* Surface)
 {
     return Surface != nullptr && Surface->pixels != nullptr && Surface->format->BytesPerPixel == PixelBytes;
 }
-
-// Keeps the pixels of a surface readable for as long as it lives: an
-// RLE-accelerated surface that SDL has blitted may hold only its encoded
-// form until it is locked.
-class TPixelReadLock {
-public:
-    explicit TPixelReadLock(SDL_Surface* Surface) : Target(Surface), Locked(SDL_LockSurface(Surface) == 0) {}
-    ~TPixelReadLock()
-    {
-        if (Locked) SDL_UnlockSurface(Target);
-    }
-    TPixelReadLock(const TPixelReadLock&) = delete;
-    TPixelReadLock& operator=(const TPixelReadLock&) = delete;
-    bool Ok() const { return Locked; }
-
-private:
-    SDL_Surface* Target;
-    bool Locked;
-};
 
 // The part of Rect that lies inside Surface, as half-open column and row ranges.
 struct TSpan {
@@ -58,8 +41,8 @@ template <typename TInk>
 void ForEachInkPixel(SDL_Surface* Source, const SDL_Rect& SourceRect, TInk Ink)
 {
     if (Source == nullptr) return;
-    TPixelReadLock Lock(Source);
-    if (!Lock.Ok() || !HasPlainFourBytePixels(Source)) return;
+    const TSurfaceLock Lock(Source);
+    if (!Lock.Locked() || !HasPlainFourBytePixels(Source)) return;
     const Uint32 Key = Source->format->colorkey;
     const TSpan Span = ClipToSurface(SourceRect, Source);
     for (int Sx = Span.FirstColumn; Sx < Span.EndColumn; ++Sx)
@@ -107,6 +90,8 @@ void BlitColoured(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* 
         Dx += OriginX;
         Dy += OriginY;
     }
+    const TSurfaceLock Lock(Destination);
+    if (!Lock.Locked()) return;
     ForEachInkPixel(Source, SourceRect, [&](int Sx, int Sy) {
         PutPixel(Destination, Colour, false, static_cast<double>(Sx + Dx), static_cast<double>(Sy + Dy));
     });
@@ -163,7 +148,7 @@ void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surf
                        const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred)
 {
     if (Source == nullptr) return;
-    SDL_Surface* Silhouette = SDL_DisplayFormat(Source); // keeps the source's colour key
+    const TOwnedSurface Silhouette(SDL_DisplayFormat(Source)); // keeps the source's colour key
     if (Silhouette == nullptr) return;
 
     SDL_Rect Target = PlacedRect(Base, X, Y, Centred);
@@ -173,15 +158,15 @@ void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surf
     std::vector<TPoint> Ink;
     ForEachInkPixel(Source, SourceRect, [&](int Sx, int Sy) { Ink.push_back({Sx, Sy}); });
 
-    SDL_FillRect(Silhouette, nullptr, Silhouette->format->colorkey);
+    SDL_FillRect(Silhouette.get(), nullptr, Silhouette->format->colorkey);
     {
-        TPixelReadLock Lock(Silhouette);
-        for (const TPoint& P : Ink) PutPixel(Silhouette, Colour, false, P.X, P.Y);
+        const TSurfaceLock Lock(Silhouette.get());
+        if (Lock.Locked())
+            for (const TPoint& P : Ink) PutPixel(Silhouette.get(), Colour, false, P.X, P.Y);
     }
-    SDL_SetAlpha(Silhouette, SDL_SRCALPHA | SDL_SRCCOLORKEY, Alpha);
+    SDL_SetAlpha(Silhouette.get(), SDL_SRCALPHA | SDL_SRCCOLORKEY, Alpha);
     SDL_Rect Cell = SourceRect;
-    SDL_BlitSurface(Silhouette, &Cell, Destination, &Target);
-    SDL_FreeSurface(Silhouette);
+    SDL_BlitSurface(Silhouette.get(), &Cell, Destination, &Target);
 }
 
 TPoint LerpPoint(double X1, double Y1, double X2, double Y2, double T)
@@ -270,6 +255,8 @@ void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colou
 {
     const Extended Count = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
     if (Count <= 0) return;
+    const TSurfaceLock Lock(Surface);
+    if (!Lock.Locked()) return;
 
     // Only points that can land on the display are worked out: the others
     // would be skipped by PutPixel anyway, and a line may be billions of

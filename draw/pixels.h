@@ -5,7 +5,8 @@
 // Two conventions meet here. PutPixel is one-based: (1, 1) is the top-left
 // pixel and only 1..800 x 1..600 is written. GetPixel is zero-based. Text and
 // silhouettes therefore land one pixel up and left of where a blit would.
-// Both touch only 4-byte pixels inside the surface they are given.
+// Both touch only 4-byte pixels inside the surface they are given, and take
+// no lock: the caller holds a TSurfaceLock on it (surface_lock.h).
 
 #include <SDL.h>
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "draw/display.h"
+#include "draw/surface_lock.h"
 
 namespace {
 
@@ -37,27 +38,26 @@ bool IsPlainKeyedSheet(const SDL_Surface* Sheet)
 TSheetPixels ReadSheetPixels(SDL_Surface* Sheet)
 {
     TSheetPixels Read;
-    if (!IsPlainKeyedSheet(Sheet) || SDL_LockSurface(Sheet) != 0) return Read;
+    if (!IsPlainKeyedSheet(Sheet)) return Read;
+    const TSurfaceLock Lock(Sheet);
+    if (!Lock.Locked()) return Read;
     Read.Generation = ++Reads;
-    if (Sheet->pixels != nullptr) {
-        const int Bytes = Sheet->format->BytesPerPixel;
-        const uint32_t Key = Bytes == 3 ? Sheet->format->colorkey & 0x00FFFFFFu : Sheet->format->colorkey;
-        Read.Width = Sheet->w;
-        Read.Height = Sheet->h;
-        Read.Colour.resize(static_cast<size_t>(Sheet->w) * Sheet->h);
-        Read.Ink.resize(Read.Colour.size());
-        for (int Y = 0; Y < Sheet->h; ++Y) {
-            const auto* Row = static_cast<const Uint8*>(Sheet->pixels) + static_cast<std::ptrdiff_t>(Y) * Sheet->pitch;
-            for (int X = 0; X < Sheet->w; ++X) {
-                uint32_t Value = 0;
-                std::memcpy(&Value, Row + static_cast<std::ptrdiff_t>(X) * Bytes, static_cast<size_t>(Bytes));
-                const size_t I = static_cast<size_t>(Y) * Sheet->w + X;
-                Read.Colour[I] = Value & 0x00FFFFFFu;
-                Read.Ink[I] = Value != Key;
-            }
+    const int Bytes = Sheet->format->BytesPerPixel;
+    const uint32_t Key = Bytes == 3 ? Sheet->format->colorkey & 0x00FFFFFFu : Sheet->format->colorkey;
+    Read.Width = Sheet->w;
+    Read.Height = Sheet->h;
+    Read.Colour.resize(static_cast<size_t>(Sheet->w) * Sheet->h);
+    Read.Ink.resize(Read.Colour.size());
+    for (int Y = 0; Y < Sheet->h; ++Y) {
+        const auto* Row = static_cast<const Uint8*>(Sheet->pixels) + static_cast<std::ptrdiff_t>(Y) * Sheet->pitch;
+        for (int X = 0; X < Sheet->w; ++X) {
+            uint32_t Value = 0;
+            std::memcpy(&Value, Row + static_cast<std::ptrdiff_t>(X) * Bytes, static_cast<size_t>(Bytes));
+            const size_t I = static_cast<size_t>(Y) * Sheet->w + X;
+            Read.Colour[I] = Value & 0x00FFFFFFu;
+            Read.Ink[I] = Value != Key;
         }
     }
-    SDL_UnlockSurface(Sheet);
     return Read;
 }
 

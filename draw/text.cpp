@@ -10,6 +10,7 @@
 #include "draw/pixels.h"
 #include "draw/sheet_pixels.h"
 #include "draw/surface.h"
+#include "draw/surface_lock.h"
 
 // Letters, digits with 0 last, punctuation, then the Polish letters and the
 // pilcrow in Windows-1250: ąćęłńóśźżĄĆĘŁŃÓŚŹŻ¶.
@@ -86,9 +87,8 @@ void WriteGlyph(const TGlyphInk& Ink, int64_t Column, int64_t Row, Uint32 Colour
 
 void DrawText(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style)
 {
-    const TFontInk* Ink = Screen != nullptr && Screen->pixels != nullptr && Screen->format->BytesPerPixel == 4
-                              ? FontInk()
-                              : nullptr;
+    const TSurfaceLock Lock(Screen); // for both ways of drawing; neither blits
+    const TFontInk* Ink = Lock.Locked() && Screen->format->BytesPerPixel == 4 ? FontInk() : nullptr;
     if (Ink != nullptr) {
         // The positions BlitColoured would reach: the pen in SDL_Rect's 16 bits.
         const Sint16 PenY = MakeRect(X, Y, 0, 0).y;

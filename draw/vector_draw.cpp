@@ -7,6 +7,7 @@
 
 #include "draw/display.h"
 #include "draw/pixels.h"
+#include "draw/surface_lock.h"
 #include "sim/geometry/angles.h"
 
 namespace {
@@ -19,6 +20,8 @@ int SaturatingSum(int A, int B)
 
 void PlotDot(Extended X, Extended Y, Uint32 Colour, bool Thick)
 {
+    const TSurfaceLock Lock(Screen);
+    if (!Lock.Locked()) return;
     const Extended Px = RoundHalfEven(X);
     const Extended Py = RoundHalfEven(Y);
     PutPixel(Screen, Colour, true, static_cast<double>(Px), static_cast<double>(Py));

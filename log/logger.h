@@ -44,8 +44,6 @@ public:
     void Error(const std::string& Message, const std::string& Section);
     void Status(const std::string& Message, const std::string& Section);
 
-    const std::string& FilePath() const { return Path; }
-
 private:
     std::string Path;
     int LinesWritten = 0;

@@ -2,11 +2,14 @@
 
 #include <cstddef>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "draw/display.h"
 #include "draw/keyed_blit.h"
+#include "draw/owned_surface.h"
 #include "draw/surface.h"
+#include "draw/surface_lock.h"
 
 SDL_Rect BoxCell(bool Hover, bool Armed, bool Checked)
 {
@@ -62,40 +65,41 @@ bool StripsFit(const SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64
 // as blitting that sheet pixel would. Its pixel (x, y) is the sheet's pixel
 // (Piece.x + (SingleColumn ? Column : x), Piece.y + (SingleRow ? Row : y)):
 // one piece column or row repeated, or the piece's own columns or rows.
-SDL_Surface* MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, int Height, bool SingleColumn,
-                       int Column, bool SingleRow, int Row)
+TOwnedSurface MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, int Height, bool SingleColumn,
+                        int Column, bool SingleRow, int Row)
 {
     const SDL_PixelFormat* Format = Sheet->format;
-    SDL_Surface* Strip = SDL_CreateRGBSurface(SDL_SWSURFACE, Width, Height, Format->BitsPerPixel, Format->Rmask,
-                                              Format->Gmask, Format->Bmask, Format->Amask);
+    TOwnedSurface Strip(SDL_CreateRGBSurface(SDL_SWSURFACE, Width, Height, Format->BitsPerPixel, Format->Rmask,
+                                             Format->Gmask, Format->Bmask, Format->Amask));
     if (Strip == nullptr) return nullptr;
-    if (SDL_LockSurface(Sheet) != 0) {
-        SDL_FreeSurface(Strip);
-        return nullptr;
-    }
-    const auto Bytes = static_cast<std::ptrdiff_t>(Format->BytesPerPixel);
-    const auto RowBytes = static_cast<size_t>(Width * Bytes);
-    const auto* From = static_cast<const Uint8*>(Sheet->pixels);
-    auto* To = static_cast<Uint8*>(Strip->pixels);
-    for (int Y = 0; Y < Height; ++Y) {
-        Uint8* Line = To + static_cast<std::ptrdiff_t>(Y) * Strip->pitch;
-        if (SingleRow && Y > 0) { // every row alike: copy the first
-            std::memcpy(Line, To, RowBytes);
-            continue;
+    {
+        const TSurfaceLock SheetLock(Sheet);
+        const TSurfaceLock StripLock(Strip.get());
+        if (!SheetLock.Locked() || !StripLock.Locked()) return nullptr;
+        const auto Bytes = static_cast<std::ptrdiff_t>(Format->BytesPerPixel);
+        const auto RowBytes = static_cast<size_t>(Width * Bytes);
+        const auto* From = static_cast<const Uint8*>(Sheet->pixels);
+        auto* To = static_cast<Uint8*>(Strip->pixels);
+        for (int Y = 0; Y < Height; ++Y) {
+            Uint8* Line = To + static_cast<std::ptrdiff_t>(Y) * Strip->pitch;
+            if (SingleRow && Y > 0) { // every row alike: copy the first
+                std::memcpy(Line, To, RowBytes);
+                continue;
+            }
+            const Uint8* SheetLine =
+                From + static_cast<std::ptrdiff_t>(Piece.y + (SingleRow ? Row : Y)) * Sheet->pitch;
+            if (SingleColumn) {
+                const Uint8* Pixel = SheetLine + (Piece.x + Column) * Bytes;
+                for (int X = 0; X < Width; ++X) std::memcpy(Line + X * Bytes, Pixel, static_cast<size_t>(Bytes));
+            } else {
+                std::memcpy(Line, SheetLine + Piece.x * Bytes, RowBytes);
+            }
         }
-        const Uint8* SheetLine = From + static_cast<std::ptrdiff_t>(Piece.y + (SingleRow ? Row : Y)) * Sheet->pitch;
-        if (SingleColumn) {
-            const Uint8* Pixel = SheetLine + (Piece.x + Column) * Bytes;
-            for (int X = 0; X < Width; ++X) std::memcpy(Line + X * Bytes, Pixel, static_cast<size_t>(Bytes));
-        } else {
-            std::memcpy(Line, SheetLine + Piece.x * Bytes, RowBytes);
-        }
     }
-    SDL_UnlockSurface(Sheet);
 
     // Keyed as every sheet is at start-up, then given the sheet's current alpha.
-    if (Sheet->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(Strip, SDL_SRCCOLORKEY | SDL_RLEACCEL, Format->colorkey);
-    if (Sheet->flags & SDL_SRCALPHA) SDL_SetAlpha(Strip, SDL_SRCALPHA, Format->alpha);
+    if (Sheet->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(Strip.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL, Format->colorkey);
+    if (Sheet->flags & SDL_SRCALPHA) SDL_SetAlpha(Strip.get(), SDL_SRCALPHA, Format->alpha);
     return Strip;
 }
 
@@ -116,23 +120,19 @@ bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y,
     const int ColumnStrips = AcrossByColumn ? Piece.w : 1;
     const int RowStrips = DownByRow ? Piece.h : 1;
 
-    std::vector<SDL_Surface*> Strips;
+    std::vector<TOwnedSurface> Strips;
     for (int K = ColumnStrips - 1; K >= 0; --K)
         for (int L = RowStrips - 1; L >= 0; --L) {
-            SDL_Surface* Strip = MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L);
-            if (Strip == nullptr) {
-                for (SDL_Surface* Made : Strips) SDL_FreeSurface(Made);
-                return false;
-            }
-            Strips.push_back(Strip);
+            Strips.push_back(MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L));
+            if (Strips.back() == nullptr) return false;
         }
 
     size_t Next = 0;
     for (int K = ColumnStrips - 1; K >= 0; --K)
         for (int L = RowStrips - 1; L >= 0; --L) {
-            SDL_Surface* Strip = Strips[Next++];
-            DrawPiece(Strip, MakeRect(0, 0, Width, Height), X + (AcrossByColumn ? K : 0), Y + (DownByRow ? L : 0));
-            SDL_FreeSurface(Strip);
+            TOwnedSurface Strip = std::move(Strips[Next++]); // freed once drawn
+            DrawPiece(Strip.get(), MakeRect(0, 0, Width, Height), X + (AcrossByColumn ? K : 0),
+                      Y + (DownByRow ? L : 0));
         }
     return true;
 }
@@ -160,10 +160,10 @@ bool BlendStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y
                 // Cannot happen after a first strip was drawn: the checks
                 // depend on the sheet and the display only. Blitting the
                 // rest keeps the picture whole all the same.
-                SDL_Surface* Strip = MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L);
+                const TOwnedSurface Strip = MakeStrip(Sheet, Piece, Width, Height, AcrossByColumn, K, DownByRow, L);
                 if (Strip == nullptr) continue;
-                DrawPiece(Strip, MakeRect(0, 0, Width, Height), X + (AcrossByColumn ? K : 0), Y + (DownByRow ? L : 0));
-                SDL_FreeSurface(Strip);
+                DrawPiece(Strip.get(), MakeRect(0, 0, Width, Height), X + (AcrossByColumn ? K : 0),
+                          Y + (DownByRow ? L : 0));
             }
             First = false;
         }

@@ -11,22 +11,12 @@
 #include "draw/display.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
+#include "draw/surface_lock.h"
 #include "sim/fire/blit_blend.h"
 #include "sim/fire/fire_palette.h"
 #include "sim/geometry/rounding.h"
 
 namespace {
-
-// The fire writes its colour into EmptyImage and blits from it. It uses the
-// surface of EmptyImage2 for that; a surface of its own that EmptyImage still
-// holds (after start-up or a full-screen toggle) is released first. The
-// video layer frees EmptyImage2 once and skips EmptyImage when they are one.
-void ShareScratchSurface()
-{
-    if (EmptyImage == EmptyImage2) return;
-    SDL_FreeSurface(EmptyImage);
-    EmptyImage = EmptyImage2;
-}
 
 // The display coordinate of a grid's first cell: its position rounded half
 // to even. Cell i lies i pixels further on.
@@ -58,23 +48,6 @@ bool HasKnownBlend(const SDL_Surface* Surface)
     return Format->BytesPerPixel == 4 && Format->Rmask == 0x00FF0000u && Format->Gmask == 0x0000FF00u &&
            Format->Bmask == 0x000000FFu && Format->Amask == 0;
 }
-
-// Keeps Screen's pixels addressable for the draw: locked once, if SDL needs it.
-class TScreenLock {
-public:
-    TScreenLock() : Needed(SDL_MUSTLOCK(Screen)), Ok(!Needed || SDL_LockSurface(Screen) == 0) {}
-    ~TScreenLock()
-    {
-        if (Needed && Ok) SDL_UnlockSurface(Screen);
-    }
-    TScreenLock(const TScreenLock&) = delete;
-    TScreenLock& operator=(const TScreenLock&) = delete;
-    bool Locked() const { return Ok; }
-
-private:
-    bool Needed;
-    bool Ok;
-};
 
 // One field of BlitBlend for an opacity other than 0, 128 and 255.
 inline uint32_t BlendField(uint32_t Destination, int Source, int Alpha, int Shift)
@@ -151,11 +124,12 @@ void BlendFire(const TFireCell& F, uint8_t Intensity)
 
 void DrawFire(const TFireCell& F, uint8_t Intensity)
 {
-    if (Screen == nullptr || EmptyImage2 == nullptr) return;
-    ShareScratchSurface();
-    if (HasKnownBlend(Screen) && HasKnownBlend(EmptyImage) && !(EmptyImage->flags & SDL_SRCCOLORKEY)) {
-        TScreenLock Lock;
-        if (Lock.Locked() && Screen->pixels != nullptr) {
+    if (Screen == nullptr) return;
+    const SDL_Surface* Scratch = FireScratchImage();
+    if (Scratch == nullptr) return;
+    if (HasKnownBlend(Screen) && HasKnownBlend(Scratch) && !(Scratch->flags & SDL_SRCCOLORKEY)) {
+        const TSurfaceLock Lock(Screen);
+        if (Lock.Locked()) {
             BlendFire(F, Intensity);
             return;
         }
@@ -165,17 +139,20 @@ void DrawFire(const TFireCell& F, uint8_t Intensity)
 
 void DrawFireLiteral(const TFireCell& F, uint8_t Intensity)
 {
-    if (Screen == nullptr || EmptyImage2 == nullptr) return;
-    ShareScratchSurface();
+    if (Screen == nullptr) return;
+    SDL_Surface* const Scratch = FireScratchImage();
+    if (Scratch == nullptr) return;
     const SDL_Rect Src = MakeRect(0, 0, 1, 1);
     const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
     ForEachLitCell(F, [&](int32_t I, int32_t J, int32_t Heat) {
         const int64_t X = Left + I, Y = Top + J;
         if (!FitsBlitRect(X) || !FitsBlitRect(Y)) return;
         const TFireColour C = FireColour(Heat);
-        PutPixel(EmptyImage, SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), false, 1, 1);
-        SDL_SetAlpha(EmptyImage, SDL_SRCALPHA | SDL_SRCCOLORKEY, FireOpacity(Heat, Intensity));
-        BlitAt(EmptyImage, Src, Screen, ClipRect, static_cast<int>(X), static_cast<int>(Y), false);
+        {
+            const TSurfaceLock Lock(Scratch); // given up before the blit
+            if (Lock.Locked()) PutPixel(Scratch, SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), false, 1, 1);
+        }
+        SDL_SetAlpha(Scratch, SDL_SRCALPHA | SDL_SRCCOLORKEY, FireOpacity(Heat, Intensity));
+        BlitAt(Scratch, Src, Screen, ClipRect, static_cast<int>(X), static_cast<int>(Y), false);
     });
-    ShareScratchSurface();
 }

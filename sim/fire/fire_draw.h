@@ -8,9 +8,10 @@
 #include "sim/fire/fire.h"
 
 // Draws every lit cell of F onto Screen, column by column and top to
-// bottom; Intensity (0..255) scales every cell's opacity. EmptyImage is
-// made to refer to the surface of EmptyImage2 (a separate surface it held is
-// released). Does nothing while the display is closed.
+// bottom; Intensity (0..255) scales every cell's opacity. It draws through
+// the shared scratch surface (FireScratchImage, display.h), so afterwards
+// EmptyImage and EmptyImage2 are one surface. Does nothing while the display
+// is closed.
 //
 // The pixels are blended straight into the display with the blit's own
 // arithmetic (BlitBlend), so the picture is the same, pixel for pixel, as
@@ -18,7 +19,7 @@
 void DrawFire(const TFireCell& F, uint8_t Intensity);
 
 // The same picture drawn one SDL blit per lit cell: the cell's colour is
-// written into the scratch pixel of EmptyImage, which is given the cell's
+// written into the scratch pixel of FireScratchImage, which is given the cell's
 // opacity and blitted onto the display. Up to 80 000 blits on the fire
 // screen; the reference DrawFire is held to.
 void DrawFireLiteral(const TFireCell& F, uint8_t Intensity);

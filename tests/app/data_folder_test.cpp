@@ -8,7 +8,7 @@
 #include "app/data_folder.h"
 #include "app/video.h"
 #include "log/logger.h"
-#include "support/process.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 

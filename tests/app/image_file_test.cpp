@@ -12,7 +12,7 @@
 
 #include "app/image_file.h"
 #include "support/crafted_bmp.h"
-#include "support/process.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 

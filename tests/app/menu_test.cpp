@@ -28,15 +28,6 @@ int BarBlocks()
     return Count;
 }
 
-void Click(THeadless& Program, int Frame, int X, int Y)
-{
-    Program.On(Frame, [X, Y] {
-        MovePointer(X, Y);
-        PushMouseButton(true);
-    });
-    Program.On(Frame + 1, [] { PushMouseButton(false); });
-}
-
 } // namespace
 
 TEST(Menu, TornadoButtonStoresItsStateAtTheEndOfTheReleaseFrame)
@@ -44,7 +35,7 @@ TEST(Menu, TornadoButtonStoresItsStateAtTheEndOfTheReleaseFrame)
     THeadless Program;
     int StateAfterPress = -1;
     int StateAfterRelease = -1;
-    Click(Program, 0, TornadoX, TornadoY);
+    ClickAt(Program, 1, TornadoX, TornadoY);
     Program.On(1, [&] { StateAfterPress = ScreenState; });
     Program.On(2, [&] { StateAfterRelease = ScreenState; });
     Program.Run(3);
@@ -67,7 +58,7 @@ TEST(Menu, FullScreenTwiceLeavesBothWindowsWhereTheyWere)
     // window just the same. The pointer then rests in the same place.
     const auto Frames = [](int X, int Y, bool ExpectToggle) {
         THeadless Program;
-        Click(Program, 0, X, Y);
+        ClickAt(Program, 1, X, Y);
         Program.On(2, [&] {
             EXPECT_EQ(VideoFlags, ExpectToggle ? static_cast<Uint32>(SDL_FULLSCREEN) : 0u);
             MovePointer(X, Y);

@@ -6,37 +6,13 @@
 #include <regex>
 
 #include "log/log_path.h"
+#include "support/files.h"
 #include "support/process.h"
+#include "support/program_copy.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const fs::path Executable = KALMOT_EXECUTABLE;
-const fs::path Images = fs::path(KALMOT_SOURCE_DIR) / "data" / "images";
-
-// A copy of the program in a folder of its own, with the images beside it.
-struct TInstalledCopy {
-    TTempFolder Folder;
-    fs::path Exe = Folder.Path() / "kalmot";
-    fs::path LogFile = Folder.Path() / "kalmot.log";
-
-    TInstalledCopy()
-    {
-        fs::copy_file(Executable, Exe);
-        fs::create_directories(Folder.Path() / "data");
-        fs::copy(Images, Folder.Path() / "data" / "images", fs::copy_options::recursive);
-    }
-    fs::path Image(const std::string& Name) const { return Folder.Path() / "data" / "images" / Name; }
-};
-
-std::vector<std::string> LogLines(const fs::path& Path)
-{
-    std::vector<std::string> Lines;
-    std::ifstream File(Path, std::ios::binary);
-    for (std::string Line; std::getline(File, Line);) Lines.push_back(Line);
-    return Lines;
-}
 
 bool IsStatus(const std::string& Line, const std::string& Message, const std::string& Section)
 {
@@ -48,11 +24,11 @@ bool IsStatus(const std::string& Line, const std::string& Message, const std::st
 
 TEST(Program, NormalRunLeavesExactlyTheTwoStatusLines)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     for (int Run = 0; Run < 2; ++Run) { // the second run's log replaces the first's
         const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), true);
         EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-        const auto Lines = LogLines(Copy.LogFile);
+        const auto Lines = ReadLines(Copy.LogFile);
         ASSERT_EQ(Lines.size(), 2u);
         EXPECT_TRUE(IsStatus(Lines[0], "Starting Application", "Initialization")) << Lines[0];
         EXPECT_TRUE(IsStatus(Lines[1], "Terminating Application", "Finalization")) << Lines[1];
@@ -61,13 +37,13 @@ TEST(Program, NormalRunLeavesExactlyTheTwoStatusLines)
 
 TEST(Program, LogsBesideTheExecutableWhateverTheWorkingDirectory)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     TTempFolder Elsewhere;
     fs::create_directories(Elsewhere.Path() / "data");
-    fs::create_directory_symlink(Images, Elsewhere.Path() / "data" / "images");
+    fs::create_directory_symlink(SourceImages, Elsewhere.Path() / "data" / "images");
     const TProcessResult Result = RunProgram(Copy.Exe, Elsewhere.Path(), true);
     EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-    EXPECT_EQ(LogLines(Copy.LogFile).size(), 2u);
+    EXPECT_EQ(ReadLines(Copy.LogFile).size(), 2u);
     EXPECT_FALSE(fs::exists(Elsewhere.Path() / "kalmot.log"));
 }
 
@@ -83,12 +59,12 @@ TEST(Program, CorruptImageIsLoggedAndEndsWithCodeOne)
     };
     for (const TCase& Case : Cases) {
         SCOPED_TRACE(Case.File);
-        TInstalledCopy Copy;
+        TProgramCopy Copy;
         std::ofstream(Copy.Image(Case.File), std::ios::binary | std::ios::trunc) << Case.Content;
 
         const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false);
         EXPECT_EQ(Result.ExitCode, 1) << Result.Errors;
-        const auto Lines = LogLines(Copy.LogFile);
+        const auto Lines = ReadLines(Copy.LogFile);
         ASSERT_EQ(Lines.size(), 3u);
         EXPECT_TRUE(IsStatus(Lines[0], "Starting Application", "Initialization"));
         EXPECT_TRUE(std::regex_match(Lines[1], std::regex(R"(\*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Couldn't load data/images/)" +
@@ -116,27 +92,27 @@ TEST(Program, FindsItsImagesFromAnyWorkingFolder)
         TTempFolder Elsewhere;
         const fs::path Exe = Tree.Path() / Layout.Exe;
         fs::create_directories(Exe.parent_path());
-        fs::copy_file(Executable, Exe);
+        fs::copy_file(BuiltProgram, Exe);
         fs::create_directories(Tree.Path() / Layout.Images);
-        fs::copy(Images, Tree.Path() / Layout.Images, fs::copy_options::recursive);
+        fs::copy(SourceImages, Tree.Path() / Layout.Images, fs::copy_options::recursive);
         // An incomplete data/images under the working folder does not stop the search.
         fs::create_directories(Elsewhere.Path() / "data" / "images");
-        fs::copy_file(Images / "mouse.bmp", Elsewhere.Path() / "data" / "images" / "mouse.bmp");
+        fs::copy_file(SourceImages / "mouse.bmp", Elsewhere.Path() / "data" / "images" / "mouse.bmp");
 
         const TProcessResult Result = RunProgram(Exe, Elsewhere.Path(), true);
         EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-        EXPECT_EQ(LogLines(LogPathFor(Exe.string())).size(), 2u);
+        EXPECT_EQ(ReadLines(LogPathFor(Exe.string())).size(), 2u);
     }
 }
 
 TEST(Program, MissingImagesNameEveryFolderTriedInTheLogAndOnStandardError)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     fs::remove(Copy.Image("spin.bmp"));
     TTempFolder Elsewhere;
     const TProcessResult Result = RunProgram(Copy.Exe, Elsewhere.Path(), false);
     EXPECT_EQ(Result.ExitCode, 1);
-    const auto Lines = LogLines(Copy.LogFile);
+    const auto Lines = ReadLines(Copy.LogFile);
     ASSERT_EQ(Lines.size(), 3u);
     EXPECT_TRUE(IsStatus(Lines[2], "Terminating Application", "Finalization"));
     const std::string Beside = (Copy.Folder.Path() / "data" / "images").string();
@@ -150,31 +126,31 @@ TEST(Program, MissingImagesNameEveryFolderTriedInTheLogAndOnStandardError)
 
 TEST(Program, ImageTooSmallForItsCellsIsRefused)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     fs::copy_file(Copy.Image("empty.bmp"), Copy.Image("font.bmp"), fs::copy_options::overwrite_existing);
     const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false);
     EXPECT_EQ(Result.ExitCode, 1);
-    const auto Lines = LogLines(Copy.LogFile);
+    const auto Lines = ReadLines(Copy.LogFile);
     ASSERT_EQ(Lines.size(), 3u);
     EXPECT_NE(Lines[1].find("Couldn't load data/images/font.bmp : the image is"), std::string::npos) << Lines[1];
 }
 
 TEST(Program, LogFallsBackToTheStateFolderWhenItCannotGoBesideTheExecutable)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     fs::create_directory(Copy.LogFile); // the log's name is taken by a directory
     TTempFolder State;
     const TProcessResult Result =
         RunProgram(Copy.Exe, Copy.Folder.Path(), true, {{}, {{"XDG_STATE_HOME", State.Path().string()}}});
     EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-    const auto Lines = LogLines(State.Path() / "kalmot" / "kalmot.log");
+    const auto Lines = ReadLines(State.Path() / "kalmot" / "kalmot.log");
     ASSERT_EQ(Lines.size(), 2u);
     EXPECT_TRUE(IsStatus(Lines[0], "Starting Application", "Initialization"));
 }
 
 TEST(Program, UncreatableLogStopsBeforeAnythingElse)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     fs::create_directory(Copy.LogFile); // the log's name is taken by a directory
     TTempFolder State;
     std::ofstream(State.Path() / "kalmot") << "a file where the log's folder should be";
@@ -188,7 +164,7 @@ TEST(Program, UncreatableLogStopsBeforeAnythingElse)
 
 TEST(Program, HelpAndVersionPrintAndEndWithoutTouchingTheLog)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false, {{"--help"}, {}});
     EXPECT_EQ(Result.ExitCode, 0);
     EXPECT_EQ(Result.Output.rfind("usage: kalmot", 0), 0u) << Result.Output;
@@ -203,7 +179,7 @@ TEST(Program, HelpAndVersionPrintAndEndWithoutTouchingTheLog)
 
 TEST(Program, BadCommandLinePrintsTheUsageAndEndsWithCodeTwo)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     for (const std::vector<std::string>& Arguments :
          std::vector<std::vector<std::string>>{{"--bogus"}, {"--scale", "5"}, {"--scale"}, {"--fullscreen", "x"}}) {
         SCOPED_TRACE(testing::PrintToString(Arguments));
@@ -217,12 +193,12 @@ TEST(Program, BadCommandLinePrintsTheUsageAndEndsWithCodeTwo)
 
 TEST(Program, StartsInFullScreenOrScaledAndEndsNormally)
 {
-    TInstalledCopy Copy;
+    TProgramCopy Copy;
     for (const std::vector<std::string>& Arguments :
          std::vector<std::vector<std::string>>{{"--fullscreen"}, {"--scale", "2"}, {"--scale=4", "--fullscreen"}}) {
         SCOPED_TRACE(testing::PrintToString(Arguments));
         const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), true, {Arguments, {}});
         EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-        EXPECT_EQ(LogLines(Copy.LogFile).size(), 2u);
+        EXPECT_EQ(ReadLines(Copy.LogFile).size(), 2u);
     }
 }

@@ -7,19 +7,14 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "draw/text.h"
+#include "support/colour.h"
 
 namespace {
-
-struct TRgb {
-    Uint8 R, G, B;
-    bool operator==(const TRgb&) const = default;
-};
 
 struct TRect {
     int X, Y, W, H;
@@ -43,23 +38,7 @@ public:
     int Height() const { return Surface->h; }
     int Bits() const { return Surface->format->BitsPerPixel; }
 
-    TRgb At(int X, int Y) const
-    {
-        const int Bytes = Surface->format->BytesPerPixel;
-        const auto* Pixel = static_cast<const Uint8*>(Surface->pixels) + Y * Surface->pitch + X * Bytes;
-        Uint32 Value = 0;
-        if (Bytes == 3) {
-            Value = SDL_BYTEORDER == SDL_LIL_ENDIAN ? Pixel[0] | Pixel[1] << 8 | Pixel[2] << 16
-                                                    : Pixel[2] | Pixel[1] << 8 | Pixel[0] << 16;
-        } else if (Bytes == 4) {
-            std::memcpy(&Value, Pixel, 4);
-        } else {
-            Value = Pixel[0];
-        }
-        TRgb C{};
-        SDL_GetRGB(Value, Surface->format, &C.R, &C.G, &C.B);
-        return C;
-    }
+    TRgb At(int X, int Y) const { return SurfaceColour(Surface.get(), X, Y); }
 
     bool IsKey(int X, int Y) const { return At(X, Y) == TRgb{255, 0, 255}; }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <random>
 #include <set>
 
@@ -105,21 +106,42 @@ TEST_F(PixelsTest, PixelRoutinesStayInsideSmallerSurfaces)
     SDL_FreeSurface(Narrow);
 }
 
-TEST_F(PixelsTest, BlitAtPlacesCentredCellsAndLeavesTheRectanglesAlone)
+TEST_F(PixelsTest, BlitAtPutsTheCellOnBaseMovedByThePositionAndTheOrigin)
 {
-    const SDL_Rect Cell = MakeRect(0, 0, 2, 2);
-    const SDL_Rect Base = ClipRect;
-    BlitAt(EmptyImage, Cell, Screen, Base, 0, 0, true);
-    EXPECT_NE(DisplayPixel(399, 299), Black + 1); // something was blitted at the centre...
-    EXPECT_EQ(Cell.x, 0);
-    EXPECT_EQ(Cell.w, 2);
-    EXPECT_EQ(Base.x, 0);
-    EXPECT_EQ(Base.w, 800);
-    // ...and a cell wholly outside draws nothing and is no error.
-    SDL_FillRect(Screen, nullptr, Black);
-    BlitAt(EmptyImage, Cell, Screen, Base, -50, -50, false);
-    BlitAt(EmptyImage, Cell, Screen, Base, 5000, 10, false);
-    EXPECT_TRUE(Painted().empty());
+    // A 3x2 sheet of six colours; the cell (1, 0)-(2, 1) holds four of them.
+    SDL_Surface* Sheet = SDL_CreateRGBSurface(SDL_SWSURFACE, 3, 2, 32, Screen->format->Rmask,
+                                              Screen->format->Gmask, Screen->format->Bmask, 0);
+    ASSERT_NE(Sheet, nullptr);
+    const auto Colour = [](int X, int Y) {
+        return MapColour(static_cast<Uint8>(60 * X + 10), static_cast<Uint8>(100 * Y + 10), 200);
+    };
+    for (int Y = 0; Y < 2; ++Y)
+        for (int X = 0; X < 3; ++X) {
+            SDL_Rect Pixel = MakeRect(X, Y, 1, 1);
+            SDL_FillRect(Sheet, &Pixel, Colour(X, Y));
+        }
+    const SDL_Rect Cell = MakeRect(1, 0, 2, 2);
+    // The cell's pixels from display pixel (X, Y) on, as far as the display reaches.
+    const auto Expected = [&](int X, int Y) {
+        std::map<std::pair<int, int>, Uint32> Pixels;
+        for (int J = 0; J < 2; ++J)
+            for (int I = 0; I < 2; ++I)
+                if (X + I >= 0 && Y + J >= 0) Pixels[{X + I, Y + J}] = Colour(1 + I, J);
+        return Pixels;
+    };
+    const auto Blitted = [&](const SDL_Rect& Base, int X, int Y, bool Centred) {
+        SDL_FillRect(Screen, nullptr, Black);
+        BlitAt(Sheet, Cell, Screen, Base, X, Y, Centred);
+        std::map<std::pair<int, int>, Uint32> Pixels;
+        for (const auto& [PX, PY] : Painted()) Pixels[{PX, PY}] = DisplayPixel(PX, PY);
+        return Pixels;
+    };
+    EXPECT_EQ(Blitted(MakeRect(10, 20, 0, 0), 5, -3, true), Expected(415, 317)); // the Origin is (400, 300)
+    EXPECT_EQ(Blitted(MakeRect(10, 20, 0, 0), 5, -3, false), Expected(15, 17));
+    EXPECT_EQ(Blitted(ClipRect, -1, -1, false), Expected(-1, -1)); // clipped to one pixel
+    EXPECT_TRUE(Blitted(ClipRect, -50, -50, false).empty());
+    EXPECT_TRUE(Blitted(ClipRect, 5000, 10, false).empty());
+    SDL_FreeSurface(Sheet);
 }
 
 TEST_F(PixelsTest, MakeRectCutsToSixteenBits)

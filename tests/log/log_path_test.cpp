@@ -6,7 +6,7 @@
 
 #include "log/log_path.h"
 #include "support/environment.h"
-#include "support/process.h"
+#include "support/files.h"
 
 TEST(FallbackLogPath, FollowsXdgStateHomeElseTheHomeFolder)
 {

@@ -8,29 +8,13 @@
 # Usage: fullscreen_pointer.sh <path of the kalmot executable>
 set -uo pipefail
 exe="$1"
-work="$(mktemp -d)"
-xvfb_pid=""
-wm_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/x_display.sh"
 
 screen_w=1920
 screen_h=1440
-Xvfb -displayfd 5 -screen 0 ${screen_w}x${screen_h}x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.err" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.err")"
-export DISPLAY=":$(cat "$work/display")"
-unset SDL_VIDEODRIVER SDL12COMPAT_WINDOW_SCALING SDL12COMPAT_SCALE_METHOD
+start_display "$screen_w" "$screen_h"
+unset SDL12COMPAT_WINDOW_SCALING SDL12COMPAT_SCALE_METHOD
 export XDG_STATE_HOME="$work/state"
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 evilwm -fn fixed >"$work/wm.log" 2>&1 &
 wm_pid=$!
@@ -71,14 +55,6 @@ click_picture() {
   sleep 0.3
   xdotool mouseup 1
   sleep 0.3
-}
-wait_for_exit() {
-  for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app_pid" 2>/dev/null && fail "$1"
-  wait "$app_pid"
-  local code=$?
-  app_pid=""
-  [ "$code" -eq 0 ] || fail "exit code $code"
 }
 
 # --- Alt+Enter, a click in full screen, back to the window -----------------

@@ -9,26 +9,8 @@
 # Usage: xvfb_input.sh <path of the kalmot executable>   (run from the repository root)
 set -uo pipefail
 exe="$1"
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.err" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.err")"
-export DISPLAY=":$(cat "$work/display")"
-unset SDL_VIDEODRIVER
-# See xvfb_smoke.sh: SDL's X11 driver modules leave allocations the leak
-# checker cannot attribute.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+source "$(dirname "$0")/x_display.sh"
+start_display 1024 768
 
 window=""
 start_program() {
@@ -68,12 +50,7 @@ still_running() { kill -0 "$app_pid" 2>/dev/null; }
 
 end_with_esc() {
   xdotool key --clearmodifiers Escape
-  for _ in $(seq 100); do still_running || break; sleep 0.1; done
-  still_running && fail "Esc on the menu did not end the program"
-  wait "$app_pid"
-  local code=$?
-  app_pid=""
-  [ "$code" -eq 0 ] || fail "exit code $code"
+  wait_for_exit "Esc on the menu did not end the program"
 }
 
 # The edit's text area spans x 364..489, y 181..200 of the display.

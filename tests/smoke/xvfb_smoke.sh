@@ -6,27 +6,8 @@
 set -uo pipefail
 exe="$1"
 log="${exe}.log"
-work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.err" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.err")"
-export DISPLAY=":$(cat "$work/display")"
-unset SDL_VIDEODRIVER
-# Driver modules that SDL loads for X11 and unloads again leave allocations
-# that the leak checker cannot attribute; our own leaks are checked by the
-# suite's in-process tests.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+source "$(dirname "$0")/x_display.sh"
+start_display 1024 768
 
 "$exe" &
 app_pid=$!
@@ -39,12 +20,7 @@ geometry="$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: *//p')"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
 
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "Esc did not end the program"
-wait "$app_pid"
-code=$?
-app_pid=""
-[ "$code" -eq 0 ] || fail "exit code $code"
+wait_for_exit "Esc did not end the program"
 
 [ "$(wc -l <"$log")" -eq 2 ] || fail "the log holds $(wc -l <"$log") lines: $(cat "$log")"
 grep -q $'^STATUS INFO : @ [0-9][0-9]:[0-9][0-9]:[0-9][0-9] MSG : Starting Application IN : Initialization\r$' "$log" \

@@ -1,9 +1,7 @@
 #include "support/headless.h"
-#include "support/process.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -50,14 +48,6 @@ int THeadless::Run(int MaxFrames)
 }
 
 std::filesystem::path THeadless::LogPath() const { return Folder.Path() / "kalmot.log"; }
-
-std::vector<std::string> THeadless::LogLines() const
-{
-    std::ifstream File(LogPath(), std::ios::binary);
-    std::vector<std::string> Lines;
-    for (std::string Line; std::getline(File, Line);) Lines.push_back(Line);
-    return Lines;
-}
 
 void ClickAt(THeadless& Program, int Frame, int X, int Y)
 {
@@ -145,5 +135,3 @@ std::vector<std::pair<int, int>> PixelsOf(const TRgb& Colour)
             if (DisplayColour(X, Y) == Colour) Found.push_back({X, Y});
     return Found;
 }
-
-void SaveDisplay(const std::string& Path) { SDL_SaveBMP(Screen, Path.c_str()); }

@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "support/process.h"
+#include "support/colour.h"
+#include "support/files.h"
 
 class THeadless {
 public:
@@ -32,9 +33,7 @@ public:
     // or MaxFrames frames have been shown; returns the number of frames shown.
     int Run(int MaxFrames);
 
-    int FramesShown() const { return Shown; }
     std::filesystem::path LogPath() const;
-    std::vector<std::string> LogLines() const;
 
 private:
     TTempFolder Folder;
@@ -60,10 +59,6 @@ void MovePointer(int X, int Y);
 
 // The display's pixel at zero-based (X, Y), and its colour parts.
 Uint32 DisplayPixel(int X, int Y);
-struct TRgb {
-    Uint8 R, G, B;
-    bool operator==(const TRgb&) const = default;
-};
 TRgb DisplayColour(int X, int Y);
 // Zero-based display pixels that differ from Background.
 std::set<std::pair<int, int>> PixelsOtherThan(Uint32 Background);
@@ -71,5 +66,3 @@ std::set<std::pair<int, int>> PixelsOtherThan(Uint32 Background);
 std::vector<std::pair<int, int>> PixelsOf(const TRgb& Colour);
 // The whole display, row by row.
 std::vector<Uint32> CaptureDisplay();
-// Writes the display as a BMP, for looking at a failing test.
-void SaveDisplay(const std::string& Path);

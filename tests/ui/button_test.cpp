@@ -3,7 +3,8 @@
 
 #include "draw/display.h"
 #include "ui/button.h"
-#include "sheet_pixels.h"
+#include "support/colour.h"
+#include "support/headless.h"
 #include "ui_input.h"
 
 TEST(Button, SizeComesFromTheCaptionAndOnlyGrowsToTheMinimums)
@@ -28,11 +29,11 @@ TEST(Button, FaceShiftsDownOnePixelWhileArmed)
         DrawButton(B, 100.5, 50);
         const int S = Armed ? 1 : 0;
         const int Block = Armed ? 7 : 0;
-        EXPECT_EQ(DisplayColour(101, 51 + S), SheetColour(ButtonImage, 1, Block + 1));  // top-left corner
-        EXPECT_EQ(DisplayColour(157, 51 + S), SheetColour(ButtonImage, 5, Block + 1));  // top-right at R - 4
-        EXPECT_EQ(DisplayColour(130, 50 + S), SheetColour(ButtonImage, 3, Block));      // top edge
-        EXPECT_EQ(DisplayColour(130, 60 + S), SheetColour(ButtonImage, 3, Block + 3));  // centre
-        EXPECT_EQ(DisplayColour(130, 74 + S), SheetColour(ButtonImage, 3, Block + 6));  // bottom edge at D - 4
+        EXPECT_EQ(DisplayColour(101, 51 + S), SurfaceColour(ButtonImage, 1, Block + 1));  // top-left corner
+        EXPECT_EQ(DisplayColour(157, 51 + S), SurfaceColour(ButtonImage, 5, Block + 1));  // top-right at R - 4
+        EXPECT_EQ(DisplayColour(130, 50 + S), SurfaceColour(ButtonImage, 3, Block));      // top edge
+        EXPECT_EQ(DisplayColour(130, 60 + S), SurfaceColour(ButtonImage, 3, Block + 3));  // centre
+        EXPECT_EQ(DisplayColour(130, 74 + S), SurfaceColour(ButtonImage, 3, Block + 6));  // bottom edge at D - 4
         EXPECT_EQ(DisplayColour(159, 60), (TRgb{0, 0, 0}));                            // past column R - 2
         EXPECT_EQ(DisplayColour(130, Armed ? 50 : 75), (TRgb{0, 0, 0}));
     }

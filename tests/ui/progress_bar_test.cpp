@@ -3,7 +3,8 @@
 
 #include "draw/display.h"
 #include "ui/progress_bar.h"
-#include "sheet_pixels.h"
+#include "support/colour.h"
+#include "support/headless.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ std::vector<Uint32> DrawBar(int Value, int MaxValue)
 int BlocksShown()
 {
     int Count = 0;
-    while (Count < 40 && DisplayColour(108 + 8 * Count, 265) == SheetColour(ProgressImage, 10, 8)) ++Count;
+    while (Count < 40 && DisplayColour(108 + 8 * Count, 265) == SurfaceColour(ProgressImage, 10, 8)) ++Count;
     return Count;
 }
 
@@ -35,9 +36,9 @@ TEST(ProgressBar, FillsFloorOfItsShareOfTheBlocks)
     }
     // The full bar's last block, at L + 122, covers the right cap's first column.
     DrawBar(100, 100);
-    EXPECT_EQ(DisplayColour(105 + 129, 265), SheetColour(ProgressImage, 16, 8));
+    EXPECT_EQ(DisplayColour(105 + 129, 265), SurfaceColour(ProgressImage, 16, 8));
     DrawBar(99, 100);
-    EXPECT_EQ(DisplayColour(105 + 129, 265), SheetColour(ProgressImage, 5, 8));
+    EXPECT_EQ(DisplayColour(105 + 129, 265), SurfaceColour(ProgressImage, 5, 8));
 }
 
 TEST(ProgressBar, ZeroMaximumShowsTheEmptyFrame)

@@ -8,7 +8,8 @@
 #include "draw/pixels.h"
 #include "draw/text.h"
 #include "ui/window.h"
-#include "sheet_pixels.h"
+#include "support/colour.h"
+#include "support/headless.h"
 #include "ui_input.h"
 
 namespace {
@@ -131,6 +132,33 @@ TEST(Window, DraggingKeepsTheWindowOnTheDisplay)
     EXPECT_EQ(DragTo(150, 650), (std::vector<double>{100, 577, 320, 772}));
 }
 
+TEST(Window, OnlyAReleaseWhileFocusedEndsADrag)
+{
+    // Focus on release, as a screen updates its focused window: a release
+    // off the window, held at the display's corner, takes the focus away
+    // and the window goes on following the pointer.
+    ResetInput();
+    TWindow W = CreateWindow("W", "", 100, 100, 220, 195, true);
+    Press(150, 110);
+    UpdateWindow(W, true, true);
+    ASSERT_TRUE(W.Focused && W.Dragging);
+    Hold(10, 700);
+    UpdateWindow(W, true, false);
+    Release(10, 700);
+    UpdateWindow(W, true, false);
+    EXPECT_FALSE(W.Focused);
+    EXPECT_TRUE(W.Dragging);
+    Rest(200, 140);
+    UpdateWindow(W, true, false);
+    EXPECT_EQ(W.Bounds.A.X, 150.0);
+
+    // A release over it focuses it and ends the drag.
+    Release(200, 140);
+    UpdateWindow(W, true, false);
+    EXPECT_TRUE(W.Focused);
+    EXPECT_FALSE(W.Dragging);
+}
+
 TEST(Window, FindWindowReturnsTheLastMatchOrNothing)
 {
     TWindowGroup G;
@@ -178,6 +206,6 @@ TEST(Window, FrameSitsOnTheBoundsAndTheTitleOverItsShadow)
     W.Alpha = 255;
     W.Expanded = false;
     DrawWindow(W);
-    EXPECT_EQ(DisplayColour(200, 124), SheetColour(WindowImage, 6, 25));
+    EXPECT_EQ(DisplayColour(200, 124), SurfaceColour(WindowImage, 6, 25));
     EXPECT_EQ(DisplayColour(200, 200), (TRgb{0, 0, 0}));
 }

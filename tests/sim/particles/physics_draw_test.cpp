@@ -6,6 +6,7 @@
 #include "draw/display.h"
 #include "sim/particles/physics_draw.h"
 #include "support/headless.h"
+#include "support/particle_world.h"
 
 namespace {
 
@@ -17,17 +18,10 @@ constexpr int Row(int Y) { return Y + 299; }
 // A particle that stood at Old before its last step.
 TParticle Particle(double X, double Y, double VX, double VY, double OldX, double OldY)
 {
-    TParticle P{MakeVector(X, Y), {}, MakeVector(VX, VY), {}, {}};
+    TParticle P = ::Particle(X, Y, VX, VY);
     P.OldPos.X = OldX;
     P.OldPos.Y = OldY;
     return P;
-}
-
-TSegment Wall(double AX, double AY, double BX, double BY)
-{
-    TSegment S{MakeVector(AX, AY), MakeVector(BX, BY), {}};
-    UpdateSegment(S);
-    return S;
 }
 
 class DrawWorld : public ::testing::Test {

@@ -11,23 +11,9 @@
 
 #include "sim/geometry/angles.h"
 #include "sim/particles/physics.h"
+#include "support/particle_world.h"
 
 namespace {
-
-TParticle Particle(double X, double Y, double VX, double VY)
-{
-    TParticle P{};
-    P.Pos = MakeVector(X, Y);
-    P.Vel = MakeVector(VX, VY);
-    return P;
-}
-
-TSegment Wall(double AX, double AY, double BX, double BY)
-{
-    TSegment S{MakeVector(AX, AY), MakeVector(BX, BY), {}};
-    UpdateSegment(S);
-    return S;
-}
 
 // The first particle and field where two worlds differ, or "" when every
 // bit of every particle is the same.

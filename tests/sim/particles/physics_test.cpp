@@ -3,30 +3,15 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 #include "sim/geometry/angles.h"
 #include "sim/particles/physics.h"
 #include "sim/random.h"
+#include "support/fnv_hash.h"
+#include "support/particle_world.h"
 
 namespace {
-
-// A particle as the screen throws it: position and velocity refreshed.
-TParticle Particle(double X, double Y, double VX, double VY)
-{
-    TParticle P;
-    P.Pos = MakeVector(X, Y);
-    P.Vel = MakeVector(VX, VY);
-    return P;
-}
-
-TSegment Wall(double AX, double AY, double BX, double BY)
-{
-    TSegment S{MakeVector(AX, AY), MakeVector(BX, BY), {}};
-    UpdateSegment(S);
-    return S;
-}
 
 double Speed(const TVector& V) { return std::hypot(V.X, V.Y); }
 
@@ -315,11 +300,8 @@ TEST_F(ParticleWorld, SeededSceneStepsToTheSameState)
     }
     for (int Step = 0; Step < 400; ++Step) StepPhysics(World);
 
-    uint64_t Hash = 14695981039346656037ull; // FNV-1a over the bytes of every double
-    ForEachValue(World, [&](double D) {
-        uint64_t Bits;
-        std::memcpy(&Bits, &D, sizeof Bits);
-        for (int Byte = 0; Byte < 8; ++Byte) Hash = (Hash ^ ((Bits >> (8 * Byte)) & 0xFF)) * 1099511628211ull;
-    });
-    EXPECT_EQ(Hash, 0x08a542c786d2be6cull) << "actual hash 0x" << std::hex << Hash;
+    TFnvHash Hash;
+    ForEachValue(World, [&](double D) { Hash.Add(D); });
+    // Assumes the x87 80-bit long double and the fixed Random(n) algorithm.
+    EXPECT_EQ(Hash.Value(), 0x08a542c786d2be6cull) << "actual hash 0x" << std::hex << Hash.Value();
 }

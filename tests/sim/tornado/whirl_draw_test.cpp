@@ -9,18 +9,11 @@
 #include "sim/tornado/whirl.h"
 #include "sim/tornado/whirl_draw.h"
 #include "support/headless.h"
+#include "support/spawn_seeds.h"
 
 namespace {
 
 using TPixels = std::set<std::pair<int, int>>;
-
-// A seed whose spawn angle is R.
-uint64_t SeedFor(int R)
-{
-    uint64_t Seed = 1;
-    for (SeedRandom(Seed); Random(360) != R; SeedRandom(++Seed)) {}
-    return Seed;
-}
 
 // The plus of five pixels around (X, Y).
 TPixels Plus(int X, int Y) { return {{X, Y}, {X - 1, Y}, {X + 1, Y}, {X, Y - 1}, {X, Y + 1}}; }
