@@ -61,9 +61,25 @@ int32_t* Head(TCollisionGrid& G, int64_t Cx, int64_t Cy, bool Create)
     }
 }
 
-const int32_t* Head(const TCollisionGrid& G, int64_t Cx, int64_t Cy)
+// The chain of a cell without the particles that have left the grid,
+// which are cut off its front on the way; -1 for an empty cell.
+int32_t FirstFiled(TCollisionGrid& G, int64_t Cx, int64_t Cy)
 {
-    return Head(const_cast<TCollisionGrid&>(G), Cx, Cy, false);
+    int32_t* H;
+    if (InFlat(G, Cx, Cy)) {
+        // The bits fit the cache where the chains do not; most cells are empty.
+        const auto Cell = static_cast<size_t>((Cy - G.Y0) * G.Width + (Cx - G.X0));
+        if (!(G.FlatFilled[Cell / 64] >> (Cell % 64) & 1)) return -1;
+        H = &G.Flat[Cell];
+        if (*H >= G.Stepped) return *H;
+        while (*H >= 0 && *H < G.Stepped) *H = G.Next[static_cast<size_t>(*H)];
+        if (*H < 0) G.FlatFilled[Cell / 64] &= ~(uint64_t{1} << (Cell % 64));
+        return *H;
+    }
+    H = Head(G, Cx, Cy, false);
+    if (H == nullptr) return -1;
+    while (*H >= 0 && *H < G.Stepped) *H = G.Next[static_cast<size_t>(*H)];
+    return *H;
 }
 
 } // namespace
@@ -74,6 +90,7 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
     G.Next.assign(N, -1);
     G.CellX.resize(N);
     G.CellY.resize(N);
+    G.Stepped = 0;
     int64_t MinX = INT64_MAX, MaxX = INT64_MIN, MinY = INT64_MAX, MaxY = INT64_MIN;
     for (size_t I = 0; I < N; ++I) {
         const TVector& Pos = Particles[I].Pos;
@@ -99,6 +116,7 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
     }
     if (G.Width * G.Height > 64 * static_cast<int64_t>(N) + 65536) G.Width = G.Height = 0;
     G.Flat.assign(static_cast<size_t>(G.Width * G.Height), -1);
+    G.FlatFilled.assign((G.Flat.size() + 63) / 64, 0);
     size_t Outside = 0;
     for (size_t I = 0; I < N; ++I)
         if (G.CellX[I] != NoCell && !InFlat(G, G.CellX[I], G.CellY[I])) ++Outside;
@@ -115,26 +133,27 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
         if (G.CellX[I] == NoCell) continue;
         int32_t* H = Head(G, G.CellX[I], G.CellY[I], true);
         G.Next[I] = *H;
+        if (InFlat(G, G.CellX[I], G.CellY[I])) {
+            const auto Cell = static_cast<size_t>((G.CellY[I] - G.Y0) * G.Width + (G.CellX[I] - G.X0));
+            G.FlatFilled[Cell / 64] |= uint64_t{1} << (Cell % 64);
+        }
         *H = static_cast<int32_t>(I);
     }
 }
 
 void RemoveFromCollisionGrid(TCollisionGrid& G, size_t Index)
 {
-    if (G.CellX[Index] == NoCell) return;
-    int32_t* H = Head(G, G.CellX[Index], G.CellY[Index], false);
-    if (H != nullptr && *H == static_cast<int32_t>(Index)) *H = G.Next[Index];
+    G.Stepped = static_cast<int32_t>(Index + 1);
 }
 
-void FindNearParticles(const TCollisionGrid& G, double X, double Y, std::vector<int32_t>& Found)
+void FindNearParticles(TCollisionGrid& G, double X, double Y, std::vector<int32_t>& Found)
 {
     Found.clear();
     if (!std::isfinite(X) || !std::isfinite(Y)) return;
     const int64_t Px = PixelOf(X), Py = PixelOf(Y);
     for (int64_t Cy = CellOf(Py - 1); Cy <= CellOf(Py + 1); ++Cy)
         for (int64_t Cx = CellOf(Px - 1); Cx <= CellOf(Px + 1); ++Cx) {
-            const int32_t* H = Head(G, Cx, Cy);
-            for (int32_t M = H != nullptr ? *H : -1; M >= 0; M = G.Next[static_cast<size_t>(M)]) Found.push_back(M);
+            for (int32_t M = FirstFiled(G, Cx, Cy); M >= 0; M = G.Next[static_cast<size_t>(M)]) Found.push_back(M);
         }
-    std::sort(Found.begin(), Found.end());
+    if (Found.size() > 1) std::sort(Found.begin(), Found.end());
 }

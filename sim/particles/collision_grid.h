@@ -20,9 +20,11 @@ struct TCollisionGrid {
     // and for each particle the next one in its cell (-1 ends a chain).
     std::vector<int32_t> Next;
     std::vector<int64_t> CellX, CellY; // each particle's cell; CellX is NoCell for a position with no pixel
+    int32_t Stepped = 0;               // particles below this index have left the grid
     // The flat part: cells X0 .. X0 + Width - 1, Y0 .. Y0 + Height - 1.
     int64_t X0 = 0, Y0 = 0, Width = 0, Height = 0;
     std::vector<int32_t> Flat;
+    std::vector<uint64_t> FlatFilled; // a bit per flat cell: its chain may hold a particle still filed
     // The hashed part, open addressing: a cell's key and its chain's first index.
     std::vector<uint64_t> Keys;
     std::vector<int32_t> Heads;
@@ -33,8 +35,10 @@ struct TCollisionGrid {
 void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particles);
 
 // Takes particle Index out; it must be the lowest index still filed.
+// Particles leave in index order, so this only moves a mark: the chains
+// drop the particles below it as they are next read.
 void RemoveFromCollisionGrid(TCollisionGrid& G, size_t Index);
 
 // The filed particles in the cells around the nine pixels about (X, Y),
 // in ascending index, into Found (emptied first). Nothing for a point with no pixel.
-void FindNearParticles(const TCollisionGrid& G, double X, double Y, std::vector<int32_t>& Found);
+void FindNearParticles(TCollisionGrid& G, double X, double Y, std::vector<int32_t>& Found);

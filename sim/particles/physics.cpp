@@ -6,6 +6,7 @@
 #include "sim/geometry/geometry.h"
 #include "sim/geometry/rounding.h"
 #include "sim/particles/collision_grid.h"
+#include "sim/particles/wall_grid.h"
 
 // The fault guard. Each particle's step runs on its own: when an arithmetic
 // fault shows itself, the rest of that particle's step is dropped, what was
@@ -272,11 +273,14 @@ void BuildPathFast(TParticle& Particle, double Dt)
 bool SameBits(const TVector& A, const TVector& B) { return std::memcmp(&A, &B, sizeof(TVector)) == 0; }
 
 // The passes of BounceOffWallsPlain with two shortcuts that change nothing:
-// a wall the path surely misses is not tested in full, and once a pass that
-// hit a wall ends where it began (same velocity with its cache, same path)
-// every further pass would do the same, so they are not run. A particle
-// lying on a wall thus costs two passes, not one per wall.
-void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TParticle& Particle)
+// a wall the path surely misses is not tested in full (the walls its
+// cells rule out are not even looked at, and the cells are asked again
+// after each hit, as the path changes), and once a pass that hit a wall ends where it began (same
+// velocity with its cache, same path) every further pass would do the
+// same, so they are not run. A particle lying on a wall thus costs two
+// passes, not one per wall.
+void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TWallGrid& WallGrid, TParticle& Particle,
+                    std::vector<uint64_t>& Near)
 {
     if (P.Walls.empty()) return;
     const double Dt = P.TimeStep;
@@ -289,7 +293,9 @@ void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TParticle& Par
         Hit = false;
         const TVector StartVel = V;
         const TSegment StartPath = Particle.Path;
-        for (size_t K = 0; K < P.Walls.size(); ++K) {
+        FindWallsNearPath(WallGrid, PathBox, Near);
+        for (size_t K = NextWall(Near, 0, P.Walls.size()); K < P.Walls.size();
+             K = NextWall(Near, K + 1, P.Walls.size())) {
             const TSegment& Wall = P.Walls[K];
             if (SegmentsSurelyMiss(Particle.Path, PathBox, Wall, Values.WallBoxes[K]) ||
                 !SegmentsCross(Particle.Path, Wall))
@@ -299,6 +305,7 @@ void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TParticle& Par
             Subtract(V, Values.GravityStep.Get());
             BuildPathFast(Particle, Dt);
             PathBox = SegmentBox(Particle.Path);
+            FindWallsNearPath(WallGrid, PathBox, Near);
             Hit = true;
         }
         if (Hit && SameBits(V, StartVel) && SameBits(Particle.Path.A, StartPath.A) &&
@@ -312,7 +319,7 @@ void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TParticle& Par
 // grid (in the same ascending order), and refreshed caches that the step
 // has already worked out for the same X and Y are copied, not recomputed.
 void StepParticle(TPhysics& P, const TStepValues& Values, TCollisionGrid& Grid, std::vector<int32_t>& Near,
-                  size_t Index)
+                  TWallGrid& WallGrid, std::vector<uint64_t>& NearWalls, size_t Index)
 {
     TParticle& Particle = P.Particles[Index];
     TVector& V = Particle.Vel;
@@ -328,7 +335,7 @@ void StepParticle(TPhysics& P, const TStepValues& Values, TCollisionGrid& Grid, 
     Scale(V, Values.AirFactor.Get());
 
     BuildPathFast(Particle, Dt);
-    BounceOffWalls(P, Values, Particle);
+    BounceOffWalls(P, Values, WallGrid, Particle, NearWalls);
 
     // The path ends where the particle moves to, worked out the same way,
     // so its end point's cache is the moved position's.
@@ -368,10 +375,13 @@ void StepPhysics(TPhysics& P)
     TCollisionGrid Grid;
     BuildCollisionGrid(Grid, P.Particles);
     std::vector<int32_t> Near;
+    TWallGrid WallGrid;
+    BuildWallGrid(WallGrid, P.Walls);
+    std::vector<uint64_t> NearWalls;
     for (size_t I = 0; I < P.Particles.size(); ++I) {
         RemoveFromCollisionGrid(Grid, I);
         try {
-            StepParticle(P, Values, Grid, Near, I);
+            StepParticle(P, Values, Grid, Near, WallGrid, NearWalls, I);
         } catch (const TArithmeticFault&) {
             // The rest of this particle's step is dropped; the next goes on.
         }

@@ -91,14 +91,15 @@ TEST_F(KeyedBlit, TheBlitterHereBlendsAsTheLoopDoes)
 TEST(KeyedBlend, RunsOfOneColourBlendEveryFieldValueAsThePixelFormula)
 {
     // Every source and destination field value at every alpha, in runs of
-    // every length up to a few vectors, top bytes set on the destination.
+    // every length up to a few vectors, top bytes set on the destination,
+    // which comes in runs of equal pixels of every length up to nine.
     std::vector<uint32_t> Row(259), Expected(259);
     for (int Alpha = 1; Alpha <= 255; ++Alpha)
         for (uint32_t S = 0; S < 256; ++S) {
             const uint32_t Source = (S << 16) | ((255 - S) << 8) | ((S * 7) & 0xFF);
             const auto Count = static_cast<int>(256 + S % 4);
             for (int D = 0; D < Count; ++D) {
-                const auto V = static_cast<uint32_t>(D & 0xFF);
+                const auto V = static_cast<uint32_t>((D / static_cast<int>(1 + S % 9)) & 0xFF);
                 Row[static_cast<size_t>(D)] = 0xA5000000u | (V << 16) | (((V * 13) & 0xFF) << 8) | (255 - V);
                 Expected[static_cast<size_t>(D)] = KeyedBlend(Row[static_cast<size_t>(D)], Source, Alpha);
             }
