@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Kalmot and runs the whole test suite: as built for users, its tests
-# shuffled with three seeds, and once more built with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Builds Kalmot and runs the whole test suite: as built for users (g++), its
+# tests shuffled with three seeds, and once more built by clang++ with
+# AddressSanitizer and UndefinedBehaviorSanitizer, so that every run sees
+# both compilers.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/ensure-packages.sh test
@@ -11,6 +12,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALMOT_WERROR=ON >/dev/n
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKALMOT_SANITIZE=ON -DKALMOT_WERROR=ON -DKALMOT_TEST_SEEDS=4 >/dev/null
+# CMake keeps the compiler a build folder was first configured with; one set
+# up with another compiler by an older test.sh is started afresh.
+if [ -f build-sanitize/CMakeCache.txt ] && ! grep -q '^CMAKE_CXX_COMPILER:FILEPATH=.*clang++$' build-sanitize/CMakeCache.txt; then
+  rm -rf build-sanitize
+fi
+CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKALMOT_SANITIZE=ON -DKALMOT_WERROR=ON -DKALMOT_TEST_SEEDS=4 >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

@@ -54,8 +54,8 @@ void ForEachInkPixel(SDL_Surface* Source, const SDL_Rect& SourceRect, TInk Ink)
 
 void PutPixel(SDL_Surface* Surface, Uint32 Colour, bool Centred, double X, double Y)
 {
-    Extended Px = RoundHalfEven(X);
-    Extended Py = RoundHalfEven(Y);
+    Extended Px = RoundHalfEven(Extended(X));
+    Extended Py = RoundHalfEven(Extended(Y));
     if (Centred) {
         Px += OriginX;
         Py += OriginY;
@@ -171,8 +171,8 @@ void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surf
 
 TPoint LerpPoint(double X1, double Y1, double X2, double Y2, double T)
 {
-    return TPoint{Round(X1 + T * (static_cast<Extended>(X2) - X1)),
-                  Round(Y1 + T * (static_cast<Extended>(Y2) - Y1))};
+    return TPoint{Round(Extended(X1) + Extended(T) * (Extended(X2) - Extended(X1))),
+                  Round(Extended(Y1) + Extended(T) * (Extended(Y2) - Extended(Y1)))};
 }
 
 namespace {
@@ -253,7 +253,7 @@ void PutCentredPoint(SDL_Surface* Surface, Uint32 Colour, int64_t X, int64_t Y)
 
 void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colour)
 {
-    const Extended Count = RoundHalfEven(Distance(X1, Y1, X2, Y2));
+    const Extended Count = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
     if (Count <= 0) return;
     const TSurfaceLock Lock(Surface);
     if (!Lock.Locked()) return;

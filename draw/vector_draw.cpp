@@ -40,17 +40,17 @@ bool HasPixels(const TVector& V) { return std::isfinite(V.X) && std::isfinite(V.
 
 void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
 {
-    const Extended Dx = static_cast<Extended>(V.X) * Scale;
-    const Extended Dy = static_cast<Extended>(V.Y) * Scale;
+    const Extended Dx = Extended(V.X) * Extended(Scale);
+    const Extended Dy = Extended(V.Y) * Extended(Scale);
     if (!HasPixels(At) || !std::isfinite(Dx) || !std::isfinite(Dy)) return;
-    const int X0 = Round(At.X);
-    const int Y0 = Round(At.Y);
+    const int X0 = Round(Extended(At.X));
+    const int Y0 = Round(Extended(At.Y));
     const int Tx = SaturatingSum(X0, Round(Dx));
     const int Ty = SaturatingSum(Y0, Round(Dy));
     DrawLine(Screen, X0, Y0, Tx, Ty, Colour);
     for (const Extended Turn : {30.0L, -30.0L}) {
         const TPoint Barb = RotatePoint(static_cast<double>(static_cast<Extended>(Tx) - 10), Ty, Tx, Ty,
-                                        static_cast<double>(V.Angle + Turn));
+                                        static_cast<double>(Extended(V.Angle) + Turn));
         DrawLine(Screen, Tx, Ty, Barb.X, Barb.Y, Colour);
     }
 }
@@ -58,12 +58,14 @@ void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
 void DrawSegment(const TSegment& S, Uint32 Colour)
 {
     if (!HasPixels(S.A) || !HasPixels(S.B)) return;
-    DrawLine(Screen, Round(S.A.X), Round(S.A.Y), Round(S.B.X), Round(S.B.Y), Colour);
+    DrawLine(Screen, Round(Extended(S.A.X)), Round(Extended(S.A.Y)),
+             Round(Extended(S.B.X)), Round(Extended(S.B.Y)), Colour);
 }
 
-void DrawDot(const TVector& P, Uint32 Colour, bool Thick) { PlotDot(P.X, P.Y, Colour, Thick); }
+void DrawDot(const TVector& P, Uint32 Colour, bool Thick) { PlotDot(Extended(P.X), Extended(P.Y), Colour, Thick); }
 
 void DrawDotAt(const TVector& V, Uint32 Colour, const TVector& Base, double SX, double SY, bool Thick)
 {
-    PlotDot(static_cast<Extended>(V.X) * SX + Base.X, static_cast<Extended>(V.Y) * SY + Base.Y, Colour, Thick);
+    PlotDot(Extended(V.X) * Extended(SX) + Extended(Base.X),
+            Extended(V.Y) * Extended(SY) + Extended(Base.Y), Colour, Thick);
 }

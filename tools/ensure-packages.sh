@@ -3,8 +3,9 @@
 #   tools/ensure-packages.sh run    what building and running the program needs
 #   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick, Python,
 #                                   a small window manager with its fonts, what checking the
-#                                   installed files and the Debian package takes, and Google
-#                                   Benchmark, so that the benchmarks are built with the suite
+#                                   installed files and the Debian package takes, Google
+#                                   Benchmark, so that the benchmarks are built with the suite,
+#                                   and clang++ with its sanitizer runtimes for the second build
 #   tools/ensure-packages.sh bench  what building needs, plus Google Benchmark
 # As root on Debian it installs what is missing with apt-get; otherwise it
 # prints the exact install line and fails.
@@ -12,7 +13,7 @@ set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
 test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
-  dpkg-dev libbenchmark-dev)
+  dpkg-dev libbenchmark-dev clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
 
 case "${1:-run}" in

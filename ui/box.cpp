@@ -18,8 +18,8 @@ TToggleBox CreateToggleBox(const std::string& Caption, int X, int Y, bool Checke
 
 void DrawToggleBox(SDL_Surface* Sheet, const TToggleBox& Box, double OffX, double OffY)
 {
-    const int64_t L = Round(static_cast<Extended>(Box.Pos.X) + OffX);
-    const int64_t T = Round(static_cast<Extended>(Box.Pos.Y) + OffY);
+    const int64_t L = Round(Extended(Box.Pos.X) + Extended(OffX));
+    const int64_t T = Round(Extended(Box.Pos.Y) + Extended(OffY));
     DrawPiece(Sheet, BoxCell(Box.Hover, Box.Armed, Box.Checked), L, T);
     DrawText(BlitterCoord(L + 18), BlitterCoord(T), Box.Color, Box.Caption, false, 0);
 }

@@ -38,15 +38,15 @@ void DrawButton(TButton& B, double OffX, double OffY)
     const TVector& A = B.Bounds.A;
     const TVector& Bottom = B.Bounds.B;
     const TVector& Delta = B.Bounds.Delta;
-    const int64_t L = Round(static_cast<Extended>(A.X) + OffX);
-    const int64_t T = Round(static_cast<Extended>(A.Y) + OffY);
-    const int64_t R = Round(static_cast<Extended>(Bottom.X) + OffX);
-    const int64_t D = Round(static_cast<Extended>(Bottom.Y) + OffY);
+    const int64_t L = Round(Extended(A.X) + Extended(OffX));
+    const int64_t T = Round(Extended(A.Y) + Extended(OffY));
+    const int64_t R = Round(Extended(Bottom.X) + Extended(OffX));
+    const int64_t D = Round(Extended(Bottom.Y) + Extended(OffY));
     // Edges repeat over the span between the corners, the face over the size.
-    const int64_t EdgeColumns = int64_t{Round(std::fabs(static_cast<Extended>(A.X) - Bottom.X))} - 7;
-    const int64_t EdgeRows = int64_t{Round(std::fabs(static_cast<Extended>(A.Y) - Bottom.Y))} - 7;
-    const int64_t FaceColumns = int64_t{Round(Delta.X)} - 7;
-    const int64_t FaceRows = int64_t{Round(Delta.Y)} - 7;
+    const int64_t EdgeColumns = int64_t{Round(std::fabs(Extended(A.X) - Extended(Bottom.X)))} - 7;
+    const int64_t EdgeRows = int64_t{Round(std::fabs(Extended(A.Y) - Extended(Bottom.Y)))} - 7;
+    const int64_t FaceColumns = int64_t{Round(Extended(Delta.X))} - 7;
+    const int64_t FaceRows = int64_t{Round(Extended(Delta.Y))} - 7;
     const int64_t S = B.Armed ? 1 : 0;
     const TNineSlice& Look = B.Armed ? ButtonArmed : ButtonNormal;
 
@@ -61,8 +61,8 @@ void DrawButton(TButton& B, double OffX, double OffY)
     DrawStretched(ButtonImage, Look.Centre, L + 3, T + 3 + S, FaceColumns, FaceRows);
 
     const TVector Centre = VectorSum(A, VectorScaled(Delta, 0.5));
-    const int64_t TextX = Round(static_cast<Extended>(Centre.X) + OffX) - 4 * static_cast<int64_t>(B.Caption.size());
-    const int64_t TextY = Round(static_cast<Extended>(Centre.Y) + OffY) - 8 + S;
+    const int64_t TextX = Round(Extended(Centre.X) + Extended(OffX)) - 4 * static_cast<int64_t>(B.Caption.size());
+    const int64_t TextY = Round(Extended(Centre.Y) + Extended(OffY)) - 8 + S;
     const Uint32 Colour = B.Armed ? MapColour(128, 128, 128) : MapColour(0, 0, 0);
     DrawText(BlitterCoord(TextX), BlitterCoord(TextY), Colour, B.Caption, false, 0);
 }

@@ -149,8 +149,8 @@ TEdit CreateEdit(int X, int Y, int MaxLength, const std::string& Text, int SelSt
 
 void DrawEdit(TEdit& E, double OffX, double OffY)
 {
-    const int64_t L = Round(static_cast<Extended>(E.Pos.X) + OffX);
-    const int64_t T = Round(static_cast<Extended>(E.Pos.Y) + OffY);
+    const int64_t L = Round(Extended(E.Pos.X) + Extended(OffX));
+    const int64_t T = Round(Extended(E.Pos.Y) + Extended(OffY));
     const int64_t W = int64_t{CharWidth} * E.MaxLength;
 
     DrawPiece(EditImage, EditLeftCap, L, T);
@@ -186,7 +186,7 @@ void DrawEdit(TEdit& E, double OffX, double OffY)
 void UpdateEdit(TEdit& E, bool Active, double OffX, double OffY)
 {
     TEditWork Work = {E.Text, E.SelStart, E.SelEnd, E.Caret, E.MaxLength};
-    const int64_t Index = MouseIndex(Round(static_cast<Extended>(E.Pos.X) + OffX));
+    const int64_t Index = MouseIndex(Round(Extended(E.Pos.X) + Extended(OffX)));
 
     // Focus: a press on the text area of the focused window takes the
     // keyboard; a press anywhere else gives it up.

@@ -15,7 +15,7 @@ struct THotRect {
 // a double.
 inline double ExtendedSum(double Position, double Offset, Extended Extra = 0)
 {
-    return static_cast<double>(static_cast<Extended>(Position) + Offset + Extra);
+    return static_cast<double>(Extended(Position) + Extended(Offset) + Extra);
 }
 
 // The mouse's display position lies in Hot, all four edges included.

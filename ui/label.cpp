@@ -14,7 +14,7 @@ TLabel CreateLabel(int X, int Y, const std::string& Caption)
 
 void DrawLabel(TLabel& L, Uint32 Color, double OffX, double OffY)
 {
-    const int64_t X = Round(static_cast<Extended>(L.Pos.X) + OffX);
-    const int64_t Y = Round(static_cast<Extended>(L.Pos.Y) + OffY);
+    const int64_t X = Round(Extended(L.Pos.X) + Extended(OffX));
+    const int64_t Y = Round(Extended(L.Pos.Y) + Extended(OffY));
     DrawText(BlitterCoord(X), BlitterCoord(Y), Color, L.Caption, false, 0);
 }

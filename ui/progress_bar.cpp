@@ -24,8 +24,8 @@ int FilledBlocks(const TProgressBar& P)
 
 void DrawProgressBar(TProgressBar& P, double OffX, double OffY)
 {
-    const int64_t L = Round(static_cast<Extended>(P.Pos.X) + OffX);
-    const int64_t T = Round(static_cast<Extended>(P.Pos.Y) + OffY);
+    const int64_t L = Round(Extended(P.Pos.X) + Extended(OffX));
+    const int64_t T = Round(Extended(P.Pos.Y) + Extended(OffY));
     const int64_t W = 8 * int64_t{P.Blocks};
 
     DrawPiece(ProgressImage, ProgressLeftCap, L, T);

@@ -40,10 +40,10 @@ TSpinEdit CreateSpinEdit(int X, int Y, int MaxLength, int Value, int MaxValue, i
 void DrawSpinEdit(TSpinEdit& S, double OffX, double OffY)
 {
     DrawEdit(S.Edit, OffX, OffY);
-    const int64_t L = int64_t{Round(static_cast<Extended>(S.Edit.Pos.X) + OffX)} + 8 * int64_t{S.Edit.MaxLength} + 9;
-    DrawPiece(SpinImage, SpinCell(true, S.UpHover, S.UpPressed), L, Round(static_cast<Extended>(S.Edit.Pos.Y) + OffY));
+    const int64_t L = int64_t{Round(Extended(S.Edit.Pos.X) + Extended(OffX))} + 8 * int64_t{S.Edit.MaxLength} + 9;
+    DrawPiece(SpinImage, SpinCell(true, S.UpHover, S.UpPressed), L, Round(Extended(S.Edit.Pos.Y) + Extended(OffY)));
     DrawPiece(SpinImage, SpinCell(false, S.DownHover, S.DownPressed), L,
-              Round(static_cast<Extended>(S.Edit.Pos.Y) + OffY + 11));
+              Round(Extended(S.Edit.Pos.Y) + Extended(OffY) + 11));
 }
 
 void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
@@ -65,7 +65,8 @@ void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
     // Worked out in 64 bits: a long drag from an extreme base cannot
     // overflow, and the bounds bring the result back into range.
     int64_t Value = S.Value;
-    const int64_t Dragged = Round(Distance(MouseX, MouseY, S.PressPoint.X, S.PressPoint.Y));
+    const double DragLength = Distance(MouseX, MouseY, Extended(S.PressPoint.X), Extended(S.PressPoint.Y));
+    const int64_t Dragged = Round(Extended(DragLength));
     if (S.UpPressed && MouseHeld) Value = int64_t{S.BaseValue} + Dragged + 1;
     if (S.DownPressed && MouseHeld) Value = int64_t{S.BaseValue} - Dragged - 1;
     if (Value > S.MaxValue) Value = S.MaxValue;

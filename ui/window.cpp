@@ -63,10 +63,10 @@ void Fade(TWindow& W)
 void Move(TWindow& W)
 {
     TSegment& S = W.Bounds;
-    const Extended Left = static_cast<Extended>(MouseX) - W.DragOffset.X;
-    const Extended Top = static_cast<Extended>(MouseY) - W.DragOffset.Y;
+    const Extended Left = Extended(MouseX) - Extended(W.DragOffset.X);
+    const Extended Top = Extended(MouseY) - Extended(W.DragOffset.Y);
     S.A = MakeVector(static_cast<double>(Left), static_cast<double>(Top));
-    S.B = MakeVector(static_cast<double>(Left + S.Delta.X), static_cast<double>(Top + S.Delta.Y));
+    S.B = MakeVector(static_cast<double>(Left + Extended(S.Delta.X)), static_cast<double>(Top + Extended(S.Delta.Y)));
 
     if (W.Expanded) {
         if (S.A.X < 0) {
@@ -84,7 +84,7 @@ void Move(TWindow& W)
             S.B.Y = DisplayHeight;
         }
     } else {
-        const Extended Right = static_cast<Extended>(S.A.X) + S.Delta.X;
+        const Extended Right = Extended(S.A.X) + Extended(S.Delta.X);
         if (Right < 0) {
             S.A.X = 0;
             S.B.X = S.Delta.X;
@@ -161,8 +161,8 @@ void UpdateWindow(TWindow& W, bool Active, bool FocusOnPress)
     const bool OnBox = MouseOver(RollUpBox(W));
     if (OnTitle != OnBox && W.Focused && MousePressed) {
         W.Dragging = true;
-        W.DragOffset = MakeVector(static_cast<double>(static_cast<Extended>(MouseX) - W.Bounds.A.X),
-                                  static_cast<double>(static_cast<Extended>(MouseY) - W.Bounds.A.Y));
+        W.DragOffset = MakeVector(static_cast<double>(Extended(MouseX) - Extended(W.Bounds.A.X)),
+                                  static_cast<double>(Extended(MouseY) - Extended(W.Bounds.A.Y)));
     }
 
     // Only a release while focused ends a drag.
@@ -179,15 +179,15 @@ void DrawWindow(TWindow& W)
     const TVector& A = W.Bounds.A;
     const TVector& B = W.Bounds.B;
     const TVector& Delta = W.Bounds.Delta;
-    const int64_t L = Round(A.X);
-    const int64_t T = Round(A.Y);
-    const int64_t R = Round(B.X);
-    const int64_t D = Round(B.Y);
-    const int64_t N = int64_t{Round(std::fabs(static_cast<Extended>(A.X) - B.X))} - 34; // title and bottom middles
-    const int64_t M = int64_t{Round(std::fabs(static_cast<Extended>(A.Y) - B.Y))} - 26; // side rows
-    const int64_t P = int64_t{Round(Delta.X)} - 34;                                      // body columns
-    const int64_t Q = int64_t{Round(Delta.Y)} - 26;                                      // body rows
-    const int64_t E = W.Expanded ? D - BottomBorder : T + TitleHeight;                  // row of the bottom border
+    const int64_t L = Round(Extended(A.X));
+    const int64_t T = Round(Extended(A.Y));
+    const int64_t R = Round(Extended(B.X));
+    const int64_t D = Round(Extended(B.Y));
+    const int64_t N = int64_t{Round(std::fabs(Extended(A.X) - Extended(B.X)))} - 34; // title and bottom middles
+    const int64_t M = int64_t{Round(std::fabs(Extended(A.Y) - Extended(B.Y)))} - 26; // side rows
+    const int64_t P = int64_t{Round(Extended(Delta.X))} - 34;                        // body columns
+    const int64_t Q = int64_t{Round(Extended(Delta.Y))} - 26;                        // body rows
+    const int64_t E = W.Expanded ? D - BottomBorder : T + TitleHeight;               // row of the bottom border
 
     DrawPiece(WindowImage, WindowTitleLeft, L, T);
     DrawPiece(WindowImage, WindowTitleRight, R - RightEnd, T);

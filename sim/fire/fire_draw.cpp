@@ -20,7 +20,7 @@ namespace {
 
 // The display coordinate of a grid's first cell: its position rounded half
 // to even. Cell i lies i pixels further on.
-int64_t DisplayStart(double Position) { return Round(Position); }
+int64_t DisplayStart(double Position) { return Round(Extended(Position)); }
 
 // The blit takes positions in the 16 bits of SDL_Rect's fields. A cell
 // beyond them lies far off the display; it is left out rather than wrapped

@@ -31,7 +31,7 @@ int NormalizeAngle(double A)
     } else if (A > 360) {
         A = A < 720 ? A - 360.0 : std::fmod(A, 360.0);
     }
-    return Round(A);
+    return Round(Extended(A));
 }
 
 double DirectionAngle(Extended X1, Extended Y1, Extended X2, Extended Y2)
@@ -46,9 +46,9 @@ TPoint RotatePoint(double X, double Y, double CX, double CY, double Angle)
     const int A = NormalizeAngle(Angle);
     const Extended C = CosTable[A];
     const Extended S = SinTable[A];
-    const Extended Dx = static_cast<Extended>(X) - CX;
-    const Extended Dy = static_cast<Extended>(Y) - CY;
+    const Extended Dx = Extended(X) - Extended(CX);
+    const Extended Dy = Extended(Y) - Extended(CY);
     const double Rx = static_cast<double>(Dx * C - Dy * S);
     const double Ry = static_cast<double>(Dx * S + Dy * C);
-    return TPoint{Round(static_cast<Extended>(CX) + Rx), Round(static_cast<Extended>(CY) + Ry)};
+    return TPoint{Round(Extended(CX) + Extended(Rx)), Round(Extended(CY) + Extended(Ry))};
 }

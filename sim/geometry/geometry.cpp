@@ -19,9 +19,8 @@ int Sign(double X)
 
 double Orientation(double X1, double Y1, double X2, double Y2, double X3, double Y3)
 {
-    const Extended Sum = static_cast<Extended>(X1) * Y2 + static_cast<Extended>(X2) * Y3 +
-                         static_cast<Extended>(X3) * Y1 - static_cast<Extended>(X3) * Y2 -
-                         static_cast<Extended>(X1) * Y3 - static_cast<Extended>(X2) * Y1;
+    const Extended Sum = Extended(X1) * Extended(Y2) + Extended(X2) * Extended(Y3) + Extended(X3) * Extended(Y1) -
+                         Extended(X3) * Extended(Y2) - Extended(X1) * Extended(Y3) - Extended(X2) * Extended(Y1);
     return static_cast<double>(Sum);
 }
 

@@ -61,7 +61,7 @@ TSegmentBox SegmentBox(const TSegment& S)
     Box.Dy = S.B.Y - S.A.Y;
     Box.Reach = std::max({std::fabs(S.A.X), std::fabs(S.A.Y), std::fabs(S.B.X), std::fabs(S.B.Y)});
     // An infinity or NaN: no bound holds, nothing is sure.
-    if (!(Box.Reach <= DBL_MAX)) Box.Reach = INFINITY;
+    if (!(Box.Reach <= DBL_MAX)) Box.Reach = HUGE_VAL;
     return Box;
 }
 

@@ -90,7 +90,7 @@ void Reflect(TVector& V, const TVector& Mirror)
 double FrictionFactor(double Friction, double Dt)
 {
     if (Dt == 0) throw TArithmeticFault{};
-    return Checked(1 - (1 - static_cast<Extended>(Friction)) / Dt);
+    return Checked(1 - (1 - Extended(Friction)) / Extended(Dt));
 }
 
 // The straight move of this step, from Pos to Pos + Vel * Dt.
@@ -131,7 +131,7 @@ void BounceOffWallsPlain(const TPhysics& P, TParticle& Particle)
 // lengths that the reflections refreshed and the scaling left behind.
 void ShareSpeed(TParticle& Pi, TParticle& Pm)
 {
-    const double Speed = Checked((static_cast<Extended>(Pi.Vel.Length) + Pm.Vel.Length) / 2);
+    const double Speed = Checked((Extended(Pi.Vel.Length) + Extended(Pm.Vel.Length)) / 2);
     Change(Pi.Vel, [&](TVector& T) { SetVectorLength(T, Speed); });
     Change(Pm.Vel, [&](TVector& T) { SetVectorLength(T, Speed); });
     // A particle left without speed takes the other's velocity, reversed.
@@ -162,8 +162,8 @@ void Collide(const TPhysics& P, TParticle& Pi, TParticle& Pm)
 void CollideFast(const TPhysics& P, TParticle& Pi, TParticle& Pm)
 {
     if (!SameVector(Pi.Pos, Pm.Pos) || SameVector(Pi.Vel, Pm.Vel)) return;
-    const auto Dx = static_cast<double>(static_cast<Extended>(Pi.Pos.X) - Pm.Pos.X);
-    const auto Dy = static_cast<double>(static_cast<Extended>(Pi.Pos.Y) - Pm.Pos.Y);
+    const auto Dx = static_cast<double>(Extended(Pi.Pos.X) - Extended(Pm.Pos.X));
+    const auto Dy = static_cast<double>(Extended(Pi.Pos.Y) - Extended(Pm.Pos.Y));
     const TVector Mirror = Checked(MakeVector(-Dy, Dx));
     Reflect(Pi.Vel, Mirror);
     Scale(Pi.Vel, P.WallFriction);
@@ -253,11 +253,12 @@ struct TStepValues {
 TVector ScaledMove(const TVector& V, double Dt)
 {
     TVector Move;
-    Move.X = static_cast<double>(static_cast<Extended>(V.X) * Dt);
-    Move.Y = static_cast<double>(static_cast<Extended>(V.Y) * Dt);
+    Move.X = static_cast<double>(Extended(V.X) * Extended(Dt));
+    Move.Y = static_cast<double>(Extended(V.Y) * Extended(Dt));
     if (!std::isfinite(Move.X) || !std::isfinite(Move.Y)) throw TArithmeticFault{};
     // Below 2^500 in both the length cannot overflow.
-    if (!(std::fabs(Move.X) < 0x1p500 && std::fabs(Move.Y) < 0x1p500) && !std::isfinite(Distance(0, 0, Move.X, Move.Y)))
+    if (!(std::fabs(Move.X) < 0x1p500 && std::fabs(Move.Y) < 0x1p500) &&
+        !std::isfinite(Distance(0, 0, Extended(Move.X), Extended(Move.Y))))
         throw TArithmeticFault{};
     return Move;
 }

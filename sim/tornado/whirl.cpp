@@ -18,8 +18,8 @@ void PlaceRing(TWhirl& W, size_t K, double X, double Y, Extended Rise)
     TVector& Pos = W.Particles[K].Pos;
     SetVector(Pos, W.Radius, 0);
     const TVector C = WhirlCentre(W);
-    W.Trail[K] = MakeVector(static_cast<double>(static_cast<Extended>(C.X) + X),
-                            static_cast<double>(static_cast<Extended>(C.Y) + Y - Rise));
+    W.Trail[K] = MakeVector(static_cast<double>(Extended(C.X) + Extended(X)),
+                            static_cast<double>(Extended(C.Y) + Extended(Y) - Rise));
     Randomize();
     RotateVector(Pos, Random(360));
 }
@@ -53,10 +53,10 @@ void Orbit(TWhirl& W)
     double F = 1.0;
     for (TParticle& P : W.Particles) {
         // A particle on a zero radius has no orbit to run round.
-        const Extended Length = P.Pos.Length;
+        const Extended Length = Extended(P.Pos.Length);
         const int Turn = Length != 0 ? NormalizeAngle(static_cast<double>(360 / Length)) : 0;
         RotateVector(P.Pos, Turn);
-        F = static_cast<double>(static_cast<Extended>(F) * W.Shrink);
+        F = static_cast<double>(Extended(F) * Extended(W.Shrink));
         ScaleVector(P.Pos, F);
     }
 }
@@ -70,15 +70,15 @@ void Orbit(TWhirl& W)
 void FollowTrail(TWhirl& W)
 {
     if (W.Trail.size() < 2) return;
-    const Extended Follow = W.Follow;
+    const Extended Follow = Extended(W.Follow);
     for (size_t K = W.Trail.size() - 1; K-- > 0;) {
         TVector& Centre = W.Trail[K];
         const TVector& Younger = W.Trail[K + 1];
-        const auto Dx = static_cast<double>(static_cast<Extended>(Younger.X) - Centre.X);
-        const auto Dy = static_cast<double>(static_cast<Extended>(Younger.Y) - Centre.Y);
+        const auto Dx = static_cast<double>(Extended(Younger.X) - Extended(Centre.X));
+        const auto Dy = static_cast<double>(Extended(Younger.Y) - Extended(Centre.Y));
         TVector Step;
-        Step.X = static_cast<double>(Dx * Follow);
-        Step.Y = static_cast<double>(Dy * Follow);
+        Step.X = static_cast<double>(Extended(Dx) * Follow);
+        Step.Y = static_cast<double>(Extended(Dy) * Follow);
         AddVector(Centre, Step);
     }
 }
@@ -104,8 +104,8 @@ TVector WhirlCentre(const TWhirl& W)
     if (W.Particles.empty()) return C;
     // Multiplied by the reciprocal, which stays in extended precision.
     const Extended Reciprocal = 1.0L / W.Particles.size();
-    C.X = static_cast<double>(C.X * Reciprocal);
-    C.Y = static_cast<double>(C.Y * Reciprocal);
+    C.X = static_cast<double>(Extended(C.X) * Reciprocal);
+    C.Y = static_cast<double>(Extended(C.Y) * Reciprocal);
     return C;
 }
 

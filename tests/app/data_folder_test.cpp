@@ -102,10 +102,10 @@ TEST(ChooseImageFolder, NoCompleteFolderIsAnErrorNamingEveryFolderTried)
 
 TEST(ImageFileNames, NamesEachLoadedSheetOnce)
 {
-    const auto Names = ImageFileNames();
-    EXPECT_EQ(Names.size(), 10u);
-    EXPECT_EQ(Names.front(), "mouse.bmp");
-    EXPECT_EQ(std::count(Names.begin(), Names.end(), "empty.bmp"), 1);
+    const auto Sheets = ImageFileNames();
+    EXPECT_EQ(Sheets.size(), 10u);
+    EXPECT_EQ(Sheets.front(), "mouse.bmp");
+    EXPECT_EQ(std::count(Sheets.begin(), Sheets.end(), "empty.bmp"), 1);
     // The committed folder holds them all.
-    EXPECT_EQ(MissingFrom("data/images", Names), "");
+    EXPECT_EQ(MissingFrom("data/images", Sheets), "");
 }

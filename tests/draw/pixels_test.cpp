@@ -33,7 +33,7 @@ protected:
 std::set<std::pair<int, int>> EveryPointOfLine(int X1, int Y1, int X2, int Y2)
 {
     std::set<std::pair<int, int>> Points;
-    const Extended N = RoundHalfEven(Distance(X1, Y1, X2, Y2));
+    const Extended N = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
     for (Extended I = 1; I <= N; ++I) {
         const double T = I / N;
         const TPoint P = LerpPoint(X1, Y1, X2, Y2, T);
@@ -265,7 +265,7 @@ TEST_F(PixelsTest, WholeNumberLinesPaintWhatTheLiteralPointsPaint)
     std::mt19937 Random(4711);
     std::uniform_int_distribution<int> Short(-12, 12), Edge(-30, 30), Wide(-1200, 1200), Byte(0, 255);
     const auto DrawLiteral = [](int X1, int Y1, int X2, int Y2, Uint32 Colour) {
-        const Extended N = RoundHalfEven(Distance(X1, Y1, X2, Y2));
+        const Extended N = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
         for (Extended I = 1; I <= N; ++I) {
             const TPoint P = LerpPoint(X1, Y1, X2, Y2, static_cast<double>(I / N));
             PutPixel(Screen, Colour, true, P.X, P.Y);

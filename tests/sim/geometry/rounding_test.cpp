@@ -39,8 +39,8 @@ std::vector<Extended> EdgeValues()
                                     LDBL_MIN,
                                     LDBL_TRUE_MIN,
                                     -LDBL_TRUE_MIN,
-                                    DBL_MAX,
-                                    DBL_TRUE_MIN};
+                                    Extended(DBL_MAX),
+                                    Extended(DBL_TRUE_MIN)};
     for (const Extended Base : {0.5L, 1.5L, 2.5L, 3.5L, 1e6L + 0.5L, 0x1p31L, 0x1p31L - 0.5L, 0x1p31L + 0.5L,
                                 0x1p52L + 0.5L, 0x1p53L, 0x1p61L + 0.5L, 0x1p62L, 0x1p62L - 0.5L, 0x1p62L + 1, 0x1p61L, 0x1p61L - 0.5L,
                                 0x1p63L, 0x1p63L - 0.5L, 0x1p63L + 1, 0x1p64L, 0x1p64L - 1, 2147483647.5L,
@@ -70,7 +70,7 @@ std::vector<Extended> RandomValues()
         const int Width = 1 + static_cast<int>(Random() % 62);
         const Extended Whole = static_cast<Extended>(Random() >> (64 - Width));
         Values.push_back((Random() & 1 ? 1 : -1) * (Whole + 0.5L));
-        Values.push_back(static_cast<double>(V));
+        Values.push_back(Extended(static_cast<double>(V)));
     }
     return Values;
 }
@@ -100,8 +100,8 @@ TEST(RoundingTest, SameVectorIsFloorOfEachDistanceBeingZero)
 {
     // The rule as a floor of the extended-precision differences.
     const auto ByFloor = [](const TVector& A, const TVector& B) {
-        return std::floor(std::fabs(static_cast<Extended>(A.X) - B.X)) == 0 &&
-               std::floor(std::fabs(static_cast<Extended>(A.Y) - B.Y)) == 0;
+        return std::floor(std::fabs(Extended(A.X) - Extended(B.X))) == 0 &&
+               std::floor(std::fabs(Extended(A.Y) - Extended(B.Y))) == 0;
     };
     std::mt19937_64 Random(5);
     std::uniform_real_distribution<double> Near(-2, 2);

@@ -82,7 +82,7 @@ TEST(SegmentsSurelyMissTest, LeavesTouchingAndUndecidableCasesToTheFullTest)
     EXPECT_FALSE(SegmentsSurelyMiss(Segment(0, 0, 10, 10), Segment(10, 10, 20, 0)));
     EXPECT_FALSE(SegmentsSurelyMiss(Segment(0, 0, 10, 0), Segment(5, 0, 5, 10)));
     EXPECT_FALSE(SegmentsSurelyMiss(Segment(3, 0, 3, 0), Segment(0, 0, 10, 0)));
-    EXPECT_FALSE(SegmentsSurelyMiss(Segment(0, 0, INFINITY, 0), Segment(0, 5, 1, 6)));
+    EXPECT_FALSE(SegmentsSurelyMiss(Segment(0, 0, HUGE_VAL, 0), Segment(0, 5, 1, 6)));
     // Clearly apart.
     EXPECT_TRUE(SegmentsSurelyMiss(Segment(0, 0, 10, 0), Segment(0, 5, 10, 6)));
     EXPECT_TRUE(SegmentsSurelyMiss(Segment(0, 0, 1, 1), Segment(300, 0, 301, -5)));

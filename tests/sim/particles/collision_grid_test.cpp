@@ -49,8 +49,8 @@ TEST(CollisionGridTest, FindsEveryFiledParticleWithinAPixelInAscendingOrder)
         // Every later particle within a pixel is found; nothing earlier is.
         for (size_t M = I + 1; M < Particles.size(); ++M) {
             const TVector& Q = Particles[M].Pos;
-            const bool Within = std::fabs(static_cast<long double>(P.X) - Q.X) < 1 &&
-                                std::fabs(static_cast<long double>(P.Y) - Q.Y) < 1;
+            const bool Within = std::fabs(static_cast<long double>(P.X) - static_cast<long double>(Q.X)) < 1 &&
+                                std::fabs(static_cast<long double>(P.Y) - static_cast<long double>(Q.Y)) < 1;
             if (Within) {
                 ASSERT_TRUE(std::binary_search(Found.begin(), Found.end(), static_cast<int32_t>(M))) << I;
             }

@@ -70,7 +70,8 @@ TEST(ParticleScreen, ThrowStartsAtThePressPointWithATenthOfTheDrag)
     Model.Particles.push_back(Particle);
     StepPhysics(Model);
     const TVector& Pos = Model.Particles[0].Pos;
-    EXPECT_EQ(OneStepLater, (std::vector<std::pair<int, int>>{{Round(Pos.X) + 399, Round(Pos.Y) + 299}}));
+    EXPECT_EQ(OneStepLater,
+              (std::vector<std::pair<int, int>>{{Round(Extended(Pos.X)) + 399, Round(Extended(Pos.Y)) + 299}}));
 
     // The readouts of the drag, in the display's top-left corner.
     const std::string Angle = FormatReadout(MakeVector(30, -40).Angle);
@@ -118,20 +119,20 @@ TEST(ParticleScreen, FocusedWindowFreezesTheWorldAndGravityFollowsItsSpinEdit)
     // release outside the window lets the world run again.
     DragAt(Program, 16, 540, 260, 0, 599);
     ClickAt(Program, 20, 400, 100); // a particle at rest without gravity
-    std::map<int, std::vector<std::pair<int, int>>> Red;
-    for (int Frame : {9, 11, 13, 14, 15, 21, 24, 27}) Program.On(Frame, [&, Frame] { Red[Frame] = PixelsOf(::Red); });
+    std::map<int, std::vector<std::pair<int, int>>> Shown;
+    for (int Frame : {9, 11, 13, 14, 15, 21, 24, 27}) Program.On(Frame, [&, Frame] { Shown[Frame] = PixelsOf(Red); });
     Program.Run(27);
 
-    ASSERT_EQ(Red[9].size(), 1u);
-    EXPECT_GT(Red[11][0].second, Red[9][0].second) << "it falls";
-    EXPECT_EQ(Red[13], Red[14]) << "frozen while the window is focused";
-    EXPECT_EQ(Red[14], Red[15]);
+    ASSERT_EQ(Shown[9].size(), 1u);
+    EXPECT_GT(Shown[11][0].second, Shown[9][0].second) << "it falls";
+    EXPECT_EQ(Shown[13], Shown[14]) << "frozen while the window is focused";
+    EXPECT_EQ(Shown[14], Shown[15]);
     const auto Resting = std::make_pair(399, 99);
     for (int Frame : {21, 24, 27}) {
-        ASSERT_EQ(Red[Frame].size(), 2u) << Frame;
-        EXPECT_NE(std::find(Red[Frame].begin(), Red[Frame].end(), Resting), Red[Frame].end()) << Frame;
+        ASSERT_EQ(Shown[Frame].size(), 2u) << Frame;
+        EXPECT_NE(std::find(Shown[Frame].begin(), Shown[Frame].end(), Resting), Shown[Frame].end()) << Frame;
     }
-    EXPECT_NE(Red[24], Red[27]) << "the first particle runs on";
+    EXPECT_NE(Shown[24], Shown[27]) << "the first particle runs on";
 }
 
 TEST(ParticleScreen, EscGoesBackToTheMenuAndTheNextVisitStartsEmpty)

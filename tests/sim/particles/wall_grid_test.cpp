@@ -28,7 +28,7 @@ TEST(WallGridTest, LeavesOutOnlyWallsThePathSurelyMisses)
         case 1: Walls.push_back(Wall(X, X * Slope, X + 20, (X + 20) * Slope)); break;
         case 2: Walls.push_back(Wall(std::round(X / 32) * 32, Y, std::round(X / 32) * 32, Y + 64)); break;
         case 3: Walls.push_back(Wall(X, Y, X, Y)); break;
-        case 4: Walls.push_back(K == 4 ? Wall(NAN, 0, 5, 5) : Wall(X, 1e300, -1e300, Y)); break;
+        case 4: Walls.push_back(K == 4 ? Wall(std::nan(""), 0, 5, 5) : Wall(X, 1e300, -1e300, Y)); break;
         case 5: Walls.push_back(Wall(Wide(Random), Wide(Random), Wide(Random), Wide(Random))); break;
         default: {
             const double AX = std::nextafter(CornerX, 1e9), DX = Near(Random), DY = Near(Random);

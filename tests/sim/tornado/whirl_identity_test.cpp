@@ -18,8 +18,8 @@ void PlainPlace(TWhirl& W, size_t K, double X, double Y, long double Rise)
     TVector& Pos = W.Particles[K].Pos;
     SetVector(Pos, W.Radius, 0);
     const TVector C = WhirlCentre(W);
-    W.Trail[K] = MakeVector(static_cast<double>(static_cast<long double>(C.X) + X),
-                            static_cast<double>(static_cast<long double>(C.Y) + Y - Rise));
+    W.Trail[K] = MakeVector(static_cast<double>(static_cast<long double>(C.X) + static_cast<long double>(X)),
+                            static_cast<double>(static_cast<long double>(C.Y) + static_cast<long double>(Y) - Rise));
     Randomize();
     RotateVector(Pos, Random(360));
 }
@@ -41,7 +41,7 @@ void PlainStep(TWhirl& W, double X, double Y)
     double F = 1.0;
     for (TParticle& P : W.Particles) {
         RotateVector(P.Pos, NormalizeAngle(static_cast<double>(360 / static_cast<long double>(P.Pos.Length))));
-        F = static_cast<double>(static_cast<long double>(F) * W.Shrink);
+        F = static_cast<double>(static_cast<long double>(F) * static_cast<long double>(W.Shrink));
         ScaleVector(P.Pos, F);
     }
     for (size_t K = W.Trail.size() - 1; W.Trail.size() >= 2 && K-- > 0;) {
