@@ -15,6 +15,8 @@ void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
 void DrawSegment(const TSegment& S, Uint32 Colour);
 
 // The pixel at the rounded P; Thick adds its four neighbours (a plus sign).
+// Like PutPixel, the dots take no lock: the caller holds a TSurfaceLock on
+// Screen around all of its dots.
 void DrawDot(const TVector& P, Uint32 Colour, bool Thick);
 
 // DrawDot at (V.X * SX + Base.X, V.Y * SY + Base.Y), each sum rounded as a whole.

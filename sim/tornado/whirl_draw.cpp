@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "sim/geometry/rounding.h"
+#include "draw/display.h"
+#include "draw/surface_lock.h"
 #include "draw/vector_draw.h"
+#include "sim/geometry/rounding.h"
 
 void DrawWhirl(const TWhirl& W, Uint32 Colour, bool Thick)
 {
+    const TSurfaceLock Lock(Screen);
+    if (!Lock.Locked()) return;
     const size_t L = std::min(W.Particles.size(), W.Trail.size());
     for (size_t B = 0; B < L; ++B) {
         const Extended Places = static_cast<Extended>(W.Capacity) - 1 - static_cast<Extended>(B);

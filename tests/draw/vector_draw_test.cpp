@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "draw/display.h"
+#include "draw/surface_lock.h"
 #include "sim/geometry/angles.h"
 #include "draw/vector_draw.h"
 #include "support/headless.h"
@@ -34,7 +35,10 @@ TEST_F(VectorDrawTest, ArrowHasAShaftAndTwoTenPixelBarbs)
 
 TEST_F(VectorDrawTest, DotsRoundAsAWholeAndThickOnesArePlusSigns)
 {
-    DrawDotAt(MakeVector(3, 3), Green, MakeVector(0.5, 0.5), 1.0, 0.5, true); // (3.5, 2.0) -> (4, 2)
+    {
+        const TSurfaceLock Lock(Screen);
+        DrawDotAt(MakeVector(3, 3), Green, MakeVector(0.5, 0.5), 1.0, 0.5, true); // (3.5, 2.0) -> (4, 2)
+    }
     const std::set<std::pair<int, int>> Plus = {{403, 301}, {402, 301}, {404, 301}, {403, 300}, {403, 302}};
     EXPECT_EQ(PixelsOtherThan(Black), Plus);
 }
@@ -49,6 +53,9 @@ TEST_F(VectorDrawTest, CoordinatesWithoutAPixelDrawNothing)
     DrawArrow(MakeVector(Inf, 0), Green, MakeVector(0, 0), 10);
     TSegment Wall{MakeVector(0, 0), MakeVector(Inf, 0), {}};
     DrawSegment(Wall, Green);
-    DrawDot(Lost, Green, true);
+    {
+        const TSurfaceLock Lock(Screen);
+        DrawDot(Lost, Green, true);
+    }
     EXPECT_TRUE(PixelsOtherThan(Black).empty());
 }
