@@ -151,29 +151,35 @@ void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* D
     }
 }
 
+#ifdef __SSE2__
+// D + (S - D) * A / 255 in 16-bit lanes, truncated toward zero as the
+// blitter does. |S - D| * A is at most 65025, so it fits a lane unsigned,
+// and (M * 0x8081) >> 23 is M / 255 rounded down for every M below 65536;
+// the sign is put back afterwards.
+__m128i BlendLanes(__m128i S, __m128i D, __m128i A)
+{
+    const __m128i Zero = _mm_setzero_si128();
+    const __m128i Reciprocal = _mm_set1_epi16(static_cast<short>(0x8081));
+    const __m128i Diff = _mm_sub_epi16(S, D);
+    const __m128i Negative = _mm_cmpgt_epi16(Zero, Diff);
+    const __m128i Magnitude = _mm_sub_epi16(_mm_xor_si128(Diff, Negative), Negative);
+    const __m128i Product = _mm_mullo_epi16(Magnitude, A);
+    const __m128i Quotient = _mm_srli_epi16(_mm_mulhi_epu16(Product, Reciprocal), 7);
+    return _mm_add_epi16(D, _mm_sub_epi16(_mm_xor_si128(Quotient, Negative), Negative));
+}
+#endif
+
 } // namespace
 
 void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha)
 {
     int K = 0;
 #ifdef __SSE2__
-    // Four pixels at a time in 16-bit lanes. |S - D| * A is at most 65025,
-    // so it fits a lane unsigned, and (M * 0x8081) >> 23 is M / 255 rounded
-    // down for every M below 65536; the sign is put back afterwards, which
-    // truncates toward zero as the blitter does.
+    // Four pixels at a time in 16-bit lanes.
     const __m128i Zero = _mm_setzero_si128();
     const __m128i S = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(Source & 0x00FFFFFFu)), Zero);
     const __m128i A = _mm_set1_epi16(static_cast<short>(Alpha));
-    const __m128i Reciprocal = _mm_set1_epi16(static_cast<short>(0x8081));
     const __m128i ColourBytes = _mm_set1_epi32(0x00FFFFFF);
-    const auto Blend = [&](__m128i D) {
-        const __m128i Diff = _mm_sub_epi16(S, D);
-        const __m128i Negative = _mm_cmpgt_epi16(Zero, Diff);
-        const __m128i Magnitude = _mm_sub_epi16(_mm_xor_si128(Diff, Negative), Negative);
-        const __m128i Product = _mm_mullo_epi16(Magnitude, A);
-        const __m128i Quotient = _mm_srli_epi16(_mm_mulhi_epu16(Product, Reciprocal), 7);
-        return _mm_add_epi16(D, _mm_sub_epi16(_mm_xor_si128(Quotient, Negative), Negative));
-    };
     // The result depends on the display's four pixels alone, and a window
     // mostly lies over an even background: four pixels like the last four
     // take the last result as it is.
@@ -182,8 +188,8 @@ void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha)
     for (; K + 4 <= Count; K += 4) {
         const __m128i D = _mm_loadu_si128(reinterpret_cast<const __m128i*>(Row + K));
         if (!Have || _mm_movemask_epi8(_mm_cmpeq_epi32(D, LastD)) != 0xFFFF) {
-            const __m128i Low = Blend(_mm_unpacklo_epi8(D, Zero));
-            const __m128i High = Blend(_mm_unpackhi_epi8(D, Zero));
+            const __m128i Low = BlendLanes(S, _mm_unpacklo_epi8(D, Zero), A);
+            const __m128i High = BlendLanes(S, _mm_unpackhi_epi8(D, Zero), A);
             LastD = D;
             LastBlend = _mm_and_si128(_mm_packus_epi16(Low, High), ColourBytes);
             Have = true;
@@ -202,16 +208,7 @@ void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Co
     // where the sheet has its key.
     const __m128i Zero = _mm_setzero_si128();
     const __m128i A = _mm_set1_epi16(static_cast<short>(Alpha));
-    const __m128i Reciprocal = _mm_set1_epi16(static_cast<short>(0x8081));
     const __m128i ColourBytes = _mm_set1_epi32(0x00FFFFFF);
-    const auto Blend = [&](__m128i S, __m128i D) {
-        const __m128i Diff = _mm_sub_epi16(S, D);
-        const __m128i Negative = _mm_cmpgt_epi16(Zero, Diff);
-        const __m128i Magnitude = _mm_sub_epi16(_mm_xor_si128(Diff, Negative), Negative);
-        const __m128i Product = _mm_mullo_epi16(Magnitude, A);
-        const __m128i Quotient = _mm_srli_epi16(_mm_mulhi_epu16(Product, Reciprocal), 7);
-        return _mm_add_epi16(D, _mm_sub_epi16(_mm_xor_si128(Quotient, Negative), Negative));
-    };
     for (; K + 4 <= Count; K += 4) {
         uint32_t InkBytes;
         std::memcpy(&InkBytes, Ink + K, sizeof InkBytes);
@@ -224,8 +221,8 @@ void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Co
         if (Alpha < 0) {
             Drawn = S;
         } else {
-            const __m128i Low = Blend(_mm_unpacklo_epi8(S, Zero), _mm_unpacklo_epi8(D, Zero));
-            const __m128i High = Blend(_mm_unpackhi_epi8(S, Zero), _mm_unpackhi_epi8(D, Zero));
+            const __m128i Low = BlendLanes(_mm_unpacklo_epi8(S, Zero), _mm_unpacklo_epi8(D, Zero), A);
+            const __m128i High = BlendLanes(_mm_unpackhi_epi8(S, Zero), _mm_unpackhi_epi8(D, Zero), A);
             Drawn = _mm_and_si128(_mm_packus_epi16(Low, High), ColourBytes);
         }
         _mm_storeu_si128(reinterpret_cast<__m128i*>(Row + K),

@@ -103,6 +103,27 @@ TOwnedSurface MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, in
     return Strip;
 }
 
+// How a piece repeated Columns x Rows times is cut into strips: one per
+// piece column when the copies step across, one per piece row when they
+// step down, each strip Width x Height.
+struct TStripLayout {
+    bool AcrossByColumn, DownByRow;
+    int Width, Height;
+    int ColumnStrips, RowStrips;
+};
+
+TStripLayout StripLayout(const SDL_Rect& Piece, int64_t Columns, int64_t Rows)
+{
+    TStripLayout L;
+    L.AcrossByColumn = Columns > 1;
+    L.DownByRow = Rows > 1;
+    L.Width = L.AcrossByColumn ? static_cast<int>(Columns) : Piece.w;
+    L.Height = L.DownByRow ? static_cast<int>(Rows) : Piece.h;
+    L.ColumnStrips = L.AcrossByColumn ? Piece.w : 1;
+    L.RowStrips = L.DownByRow ? Piece.h : 1;
+    return L;
+}
+
 // The copies drawn as strips. Display pixel (X + c, Y + r) receives piece
 // pixel (k, l) from copy (c - k, r - l); the copies come columns outer and
 // rows inner, so the pixel sees its piece columns from the last (k = w - 1)
@@ -113,12 +134,10 @@ TOwnedSurface MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, in
 // strip cannot be made.
 bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
 {
-    const bool AcrossByColumn = Columns > 1;
-    const bool DownByRow = Rows > 1;
-    const int Width = AcrossByColumn ? static_cast<int>(Columns) : Piece.w;
-    const int Height = DownByRow ? static_cast<int>(Rows) : Piece.h;
-    const int ColumnStrips = AcrossByColumn ? Piece.w : 1;
-    const int RowStrips = DownByRow ? Piece.h : 1;
+    const TStripLayout Layout = StripLayout(Piece, Columns, Rows);
+    const bool AcrossByColumn = Layout.AcrossByColumn, DownByRow = Layout.DownByRow;
+    const int Width = Layout.Width, Height = Layout.Height;
+    const int ColumnStrips = Layout.ColumnStrips, RowStrips = Layout.RowStrips;
 
     std::vector<TOwnedSurface> Strips;
     for (int K = ColumnStrips - 1; K >= 0; --K)
@@ -142,12 +161,10 @@ bool DrawStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y,
 // blend does not reproduce the blitter's.
 bool BlendStrips(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
 {
-    const bool AcrossByColumn = Columns > 1;
-    const bool DownByRow = Rows > 1;
-    const int Width = AcrossByColumn ? static_cast<int>(Columns) : Piece.w;
-    const int Height = DownByRow ? static_cast<int>(Rows) : Piece.h;
-    const int ColumnStrips = AcrossByColumn ? Piece.w : 1;
-    const int RowStrips = DownByRow ? Piece.h : 1;
+    const TStripLayout Layout = StripLayout(Piece, Columns, Rows);
+    const bool AcrossByColumn = Layout.AcrossByColumn, DownByRow = Layout.DownByRow;
+    const int Width = Layout.Width, Height = Layout.Height;
+    const int ColumnStrips = Layout.ColumnStrips, RowStrips = Layout.RowStrips;
     bool First = true;
     for (int K = ColumnStrips - 1; K >= 0; --K)
         for (int L = RowStrips - 1; L >= 0; --L) {
