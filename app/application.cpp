@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/data_folder.h"
+#include "app/frame_loop.h"
 #include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
@@ -44,28 +45,48 @@ void ResetProgramState()
     ResetRandom();
 }
 
+namespace {
+
+int ExitCode = EXIT_FAILURE; // what the run ends with
+
+// One frame of the screen loop; false once the run is over.
+bool NextFrame()
+{
+    try {
+        if (RunScreenFrame()) return true;
+        ExitCode = EXIT_SUCCESS;
+    } catch (const TVideoLost&) {
+        // the failed modes are in the log already
+    }
+    return false;
+}
+
+// A start that failed shows no frame.
+bool NoFrame() { return false; }
+
+int EndRun()
+{
+    StopProgram();
+    Log.reset();
+    return ExitCode;
+}
+
+} // namespace
+
 int RunApplication(Uint32 StartFlags)
 {
     VideoFlags = StartFlags;
-    int ExitCode = EXIT_FAILURE;
+    ExitCode = EXIT_FAILURE;
+    bool Started = false;
     try {
         Log = std::make_unique<TLogger>();
         // The start line is the log's first: a log that cannot take it is
         // no log, and StartProgram throws before it has started anything.
-        if (StartProgram()) {
-            try {
-                RunScreenLoop();
-                ExitCode = EXIT_SUCCESS;
-            } catch (const TVideoLost&) {
-                // the failed modes are in the log already
-            }
-        }
+        Started = StartProgram();
     } catch (const TLogCreateError& Failure) {
         Log.reset();
         std::cerr << "kalmot: " << Failure.what() << '\n';
         return EXIT_FAILURE;
     }
-    StopProgram();
-    Log.reset();
-    return ExitCode;
+    return RunFrames(Started ? NextFrame : NoFrame, EndRun);
 }

@@ -64,10 +64,4 @@ bool RunScreenFrame()
     return ScreenState != StateQuit;
 }
 
-void RunScreenLoop()
-{
-    while (RunScreenFrame()) {
-    }
-}
-
 void LeaveScreen() { Running.emplace<std::monostate>(); }

@@ -9,8 +9,5 @@
 // it is not the one running. Returns false once the quit state is stored.
 bool RunScreenFrame();
 
-// Runs frames until one of them stores the quit state.
-void RunScreenLoop();
-
 // Releases the running screen's state, if a screen runs.
 void LeaveScreen();

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "log/file_kind.h"
+#include "log/log_console.h"
 
 std::unique_ptr<TLogger> Log;
 
@@ -96,6 +97,7 @@ void TLogger::Status(const std::string& Message, const std::string& Section)
 void TLogger::WriteLine(const char* Kind, const std::string& Message, const std::string& Section)
 {
     const std::string Line = Kind + TimeOfDay() + " MSG : " + Message + " IN : " + Section + "\r\n";
+    ShowLogLine(Line.substr(0, Line.size() - 2), std::strcmp(Kind, ErrorKind) == 0);
     errno = 0;
     write(Line.data(), static_cast<std::streamsize>(Line.size()));
     flush();

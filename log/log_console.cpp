@@ -1,0 +1,3 @@
+#include "log/log_console.h"
+
+void ShowLogLine(const std::string&, bool) {}

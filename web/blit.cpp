@@ -1,0 +1,162 @@
+#include <cstdint>
+
+#include "web/error.h"
+#include "web/surface_format.h"
+#include "web/surfaces.h"
+
+namespace WebSdl {
+
+namespace {
+
+// How sdl12-compat draws one source pixel S over a display pixel D, by the
+// source's depth, colour key and per-surface alpha.
+enum class TBlend {
+    Whole,      // 32-bit, no key, no alpha: the pixel as it is, top byte too
+    Colour,     // 24-bit, no key, no alpha: the colour bytes, D's top byte kept
+    KeyedCopy,  // keyed, no alpha: the colour bytes, top byte 0
+    Fraction,   // keyed, or 24-bit: D + (S - D) * A / 255 toward zero, top byte 0
+    Shifted,    // 32-bit, no key: D + floor((S - D) * A / 256), D's top byte
+                // kept; A 128 halves (top byte 0), A 255 copies (top byte 0)
+};
+
+inline Uint32 FractionField(Uint32 D, Uint32 S, int Alpha, int Shift)
+{
+    const int Dv = static_cast<int>((D >> Shift) & 0xFFu), Sv = static_cast<int>((S >> Shift) & 0xFFu);
+    return static_cast<Uint32>(Dv + (Sv - Dv) * Alpha / 255) << Shift;
+}
+
+inline Uint32 ShiftedField(Uint32 D, Uint32 S, int Alpha, int Shift)
+{
+    const int Dv = static_cast<int>((D >> Shift) & 0xFFu), Sv = static_cast<int>((S >> Shift) & 0xFFu);
+    return static_cast<Uint32>(Dv + (((Sv - Dv) * Alpha) >> 8)) << Shift;
+}
+
+inline Uint32 HalfField(Uint32 D, Uint32 S, int Shift)
+{
+    return ((((D >> Shift) & 0xFFu) + ((S >> Shift) & 0xFFu)) >> 1) << Shift;
+}
+
+template <TBlend Mode>
+inline Uint32 Blend(Uint32 D, Uint32 S, int Alpha)
+{
+    switch (Mode) {
+    case TBlend::Whole: return S;
+    case TBlend::Colour: return (D & ~ColourBits) | (S & ColourBits);
+    case TBlend::KeyedCopy: return S & ColourBits;
+    case TBlend::Fraction:
+        return FractionField(D, S, Alpha, 16) | FractionField(D, S, Alpha, 8) | FractionField(D, S, Alpha, 0);
+    case TBlend::Shifted:
+        if (Alpha == 255) return S & ColourBits;
+        if (Alpha == 128) return HalfField(D, S, 16) | HalfField(D, S, 8) | HalfField(D, S, 0);
+        return (D & ~ColourBits) | ShiftedField(D, S, Alpha, 16) | ShiftedField(D, S, Alpha, 8) |
+               ShiftedField(D, S, Alpha, 0);
+    }
+    return D;
+}
+
+template <TBlend Mode, int Bytes, bool Keyed>
+void BlitRows(SDL_Surface* Source, const TArea& From, SDL_Surface* Destination, int ToX, int ToY)
+{
+    const Uint32 Key = Bytes == 3 ? Source->format->colorkey & ColourBits : Source->format->colorkey;
+    const int Alpha = Source->format->alpha;
+    for (int R = 0; R < From.Height; ++R) {
+        const Uint8* In = PixelAt(Source, From.X, From.Y + R);
+        auto* Out = reinterpret_cast<Uint32*>(PixelAt(Destination, ToX, ToY + R));
+        for (int X = 0; X < From.Width; ++X) {
+            const Uint32 S = ReadPixel(In + X * Bytes, Bytes);
+            if (Keyed && S == Key) continue;
+            Out[X] = Blend<Mode>(Out[X], S, Alpha);
+        }
+    }
+}
+
+template <int Bytes>
+void BlitWithDepth(SDL_Surface* Source, const TArea& From, SDL_Surface* Destination, int ToX, int ToY)
+{
+    const bool Keyed = (Source->flags & SDL_SRCCOLORKEY) != 0;
+    const bool Alpha = (Source->flags & SDL_SRCALPHA) != 0;
+    if (Alpha && Source->format->alpha == 0) return; // invisible
+    if (Keyed) {
+        if (Alpha) BlitRows<TBlend::Fraction, Bytes, true>(Source, From, Destination, ToX, ToY);
+        else BlitRows<TBlend::KeyedCopy, Bytes, true>(Source, From, Destination, ToX, ToY);
+    } else if (Alpha) {
+        if (Bytes == 3) BlitRows<TBlend::Fraction, Bytes, false>(Source, From, Destination, ToX, ToY);
+        else BlitRows<TBlend::Shifted, Bytes, false>(Source, From, Destination, ToX, ToY);
+    } else {
+        if (Bytes == 3) BlitRows<TBlend::Colour, Bytes, false>(Source, From, Destination, ToX, ToY);
+        else BlitRows<TBlend::Whole, Bytes, false>(Source, From, Destination, ToX, ToY);
+    }
+}
+
+} // namespace
+
+int UpperBlit(SDL_Surface* Source, SDL_Rect* SourceRect, SDL_Surface* Destination, SDL_Rect* DestinationRect)
+{
+    if (Source == nullptr || Destination == nullptr) {
+        SetError("SDL_UpperBlit: passed a NULL surface");
+        return -1;
+    }
+    if (!IsSupported(Source->format) || !IsSupported(Destination->format) ||
+        Destination->format->BytesPerPixel != 4) {
+        SetError("Blit combination not supported");
+        return -1;
+    }
+    SDL_Rect Whole{0, 0, 0, 0};
+    SDL_Rect* Target = DestinationRect != nullptr ? DestinationRect : &Whole;
+    int ToX = Target->x, ToY = Target->y;
+
+    // The source rectangle cut to the source, the target moving with it.
+    int FromX = 0, FromY = 0, W = Source->w, H = Source->h;
+    if (SourceRect != nullptr) {
+        FromX = SourceRect->x;
+        W = SourceRect->w;
+        if (FromX < 0) {
+            W += FromX;
+            ToX -= FromX;
+            FromX = 0;
+        }
+        W = std::min(W, Source->w - FromX);
+        FromY = SourceRect->y;
+        H = SourceRect->h;
+        if (FromY < 0) {
+            H += FromY;
+            ToY -= FromY;
+            FromY = 0;
+        }
+        H = std::min(H, Source->h - FromY);
+    }
+
+    // Then cut to the destination's clipping rectangle.
+    const SDL_Rect& Clip = Destination->clip_rect;
+    int Cut = Clip.x - ToX;
+    if (Cut > 0) {
+        W -= Cut;
+        ToX += Cut;
+        FromX += Cut;
+    }
+    Cut = ToX + W - Clip.x - Clip.w;
+    if (Cut > 0) W -= Cut;
+    Cut = Clip.y - ToY;
+    if (Cut > 0) {
+        H -= Cut;
+        ToY += Cut;
+        FromY += Cut;
+    }
+    Cut = ToY + H - Clip.y - Clip.h;
+    if (Cut > 0) H -= Cut;
+
+    Target->x = static_cast<Sint16>(ToX);
+    Target->y = static_cast<Sint16>(ToY);
+    if (W <= 0 || H <= 0) {
+        Target->w = Target->h = 0;
+        return 0;
+    }
+    Target->w = static_cast<Uint16>(W);
+    Target->h = static_cast<Uint16>(H);
+    const TArea From{FromX, FromY, W, H};
+    if (Source->format->BytesPerPixel == 3) BlitWithDepth<3>(Source, From, Destination, ToX, ToY);
+    else BlitWithDepth<4>(Source, From, Destination, ToX, ToY);
+    return 0;
+}
+
+} // namespace WebSdl
