@@ -7,24 +7,32 @@
 #                                   Benchmark, so that the benchmarks are built with the suite,
 #                                   and clang++ with its sanitizer runtimes for the second build
 #   tools/ensure-packages.sh bench  what building needs, plus Google Benchmark
+#   tools/ensure-packages.sh web    what building the browser version and serving it needs:
+#                                   emscripten, node and Python's web server
+# The test command also builds the browser version and drives it in Debian's
+# Chromium with puppeteer-core from npm.
 # As root on Debian it installs what is missing with apt-get; otherwise it
 # prints the exact install line and fails.
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
 test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
-  dpkg-dev libbenchmark-dev clang libclang-rt-14-dev)
+  dpkg-dev libbenchmark-dev clang libclang-rt-14-dev emscripten nodejs npm chromium)
 bench_packages=(libbenchmark-dev)
+web_packages=(cmake make libsdl1.2-compat-dev emscripten nodejs python3)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;
   test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
   bench) wanted=("${run_packages[@]}" "${bench_packages[@]}") ;;
-  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+  web) wanted=("${web_packages[@]}") ;;
+  *) echo "usage: $0 run|test|bench|web" >&2; exit 2 ;;
 esac
 
+# npm may come inside another vendor's nodejs package, which provides it.
 installed() {
-  [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = "installed" ]
+  [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = "installed" ] ||
+    { [ "$1" = npm ] && command -v npm >/dev/null 2>&1; }
 }
 
 if ! command -v dpkg-query >/dev/null 2>&1; then

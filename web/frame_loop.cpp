@@ -1,0 +1,38 @@
+// The browser's side of the frame seam (app/frame_loop.h): the page's
+// display refresh runs one frame at a time, and the page is told how long
+// each frame kept the processor and, at the end, the exit code.
+#include "app/frame_loop.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+
+namespace {
+
+TFrame Frame = nullptr;
+TRunEnd End = nullptr;
+unsigned Shown = 0;
+
+void ShowOneFrame()
+{
+    const double Start = emscripten_get_now();
+    const bool GoesOn = Frame();
+    const double Busy = emscripten_get_now() - Start;
+    ++Shown;
+    EM_ASM({ if (Module.onFrameShown) Module.onFrameShown($0, $1); }, Shown, Busy);
+    if (GoesOn) return;
+    emscripten_cancel_main_loop();
+    const int ExitCode = End();
+    EM_ASM({ if (Module.onProgramEnd) Module.onProgramEnd($0); }, ExitCode);
+}
+
+} // namespace
+
+int RunFrames(TFrame NextFrame, TRunEnd RunEnd)
+{
+    Frame = NextFrame;
+    End = RunEnd;
+    EM_ASM({ Module.kalmotRunning = true; });
+    emscripten_set_main_loop(ShowOneFrame, 0, 0);
+    return EXIT_SUCCESS; // the run goes on in the page
+}
