@@ -15,8 +15,9 @@ const Points = JSON.parse(fs.readFileSync(path.join(Reference, 'points.json'), '
 const Width = 800, Height = 600;
 // Display positions: "Menu" spans (100, 100)-(320, 295), its buttons 26
 // pixels high from (111, 128); the control window of every simulation
-// opens at (200, 200).
+// opens at (200, 200), the particle screen's spanning (200, 200)-(558, 378).
 const ParticlesButton = [150, 140], TornadoButton = [150, 165], FireButton = [150, 192];
+const ParticleBox = [218, 234]; // "Cząsteczka" in the particle screen's control window
 const Failures = [];
 
 function Check(Ok, What) {
@@ -181,33 +182,45 @@ try {
   await Esc();
   await BackOnMenu('fire');
 
-  // The tornado's pixels appear and move with its rings.
+  // The tornado's pixels appear and move with its rings. Its first rings
+  // start a thousand pixels above the base and come down one a frame: with
+  // the base near the bottom they reach the display after some 400 frames.
   await Click(TornadoButton);
-  await Page.mouse.move(...At([600, 420]));
-  await WaitFrames(60);
+  await Page.mouse.move(...At([600, 590]));
+  const RightOfWindow = [450, 0, 800, 580];
+  await Page.waitForFunction(() => {
+    const Data = Module.canvas.getContext('2d').getImageData(450, 0, 350, 580).data;
+    let Count = 0;
+    for (let I = 0; I < Data.length; I += 4) if (Data[I] || Data[I + 1] || Data[I + 2]) ++Count;
+    return Count > 300;
+  }, { timeout: 120000, polling: 250 });
   const Whirl1 = await Grab();
   await WaitFrames(5);
   const Whirl2 = await Grab();
-  const Funnel = Lit(Whirl2, [450, 0, 800, 600]), Turning = Differing(Whirl1, Whirl2, false, [450, 0, 800, 600]);
+  const Funnel = Lit(Whirl2, RightOfWindow), Turning = Differing(Whirl1, Whirl2, false, RightOfWindow);
   Check(Funnel > 300 && Turning > 100, `the tornado's pixels appear (${Funnel} lit right of the window, ${Turning} moving)`);
   await Speed('tornado');
   await Esc();
   await BackOnMenu('tornado');
 
   // A drag on the particle screen throws a particle that moves.
+  // The world stands still while its control window has the focus, and a
+  // release outside the focused window only takes the focus away: a click
+  // out there first, then the drag throws the particle.
   await Click(ParticlesButton);
-  await Click([700, 100]); // out of the control window, so that the world runs
+  await Click(ParticleBox);
+  await Click([700, 100]);
   await Park();
   await WaitFrames(10);
   const Still1 = await Grab();
   await WaitFrames(5);
   const Still2 = await Grab();
-  const World = [450, 0, 800, 500];
+  const World = [570, 0, 800, 600];
   const Before = Differing(Still1, Still2, false, World);
-  await Page.mouse.move(...At([600, 150]));
+  await Page.mouse.move(...At([700, 150]));
   await Page.mouse.down();
   await WaitFrames(2);
-  await Page.mouse.move(...At([640, 130]), { steps: 4 });
+  await Page.mouse.move(...At([660, 140]), { steps: 4 });
   await WaitFrames(2);
   await Page.mouse.up();
   await Park();
@@ -222,7 +235,9 @@ try {
   await BackOnMenu('particle');
 
   // Esc on the menu ends the program; the page says how to start again.
-  await Esc();
+  await Page.keyboard.down('Escape');
+  await new Promise(R => setTimeout(R, 100));
+  await Page.keyboard.up('Escape');
   await Page.waitForFunction(() => !document.getElementById('message').hidden, { timeout: 30000 });
   const Said = await Page.evaluate(() => document.getElementById('message').textContent);
   Check(/odśwież stronę/.test(Said), `the page says how to start again ("${Said.split('.')[0]}.")`);
