@@ -12,7 +12,7 @@ import pathlib
 import re
 import sys
 
-PROGRAM_FOLDERS = ["app", "log", "draw", "input", "ui", "screen", "sim"]
+PROGRAM_FOLDERS = ["app", "log", "draw", "input", "ui", "screen", "sim", "web"]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
 
