@@ -1,5 +1,6 @@
 #include "web/key_symbols.h"
 
+#include <cstdlib>
 #include <unordered_map>
 
 namespace WebSdl {

@@ -3,6 +3,7 @@
 // the program does not make is not here: using one fails at link time.
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>

@@ -122,7 +122,6 @@ TEST_F(WebSurfaces, BlitsBlendKeyAndClipAsSdlDoes)
         {false, false, {12, 0, 3, 3}, 0, 0},   {true, false, {}, 7, 9},
         {false, true, {1, 1, 6, 5}, 0, 0},     {true, true, {}, 0, 0},
     };
-    int Cases = 0;
     for (const int Depth : {24, 32})
         for (const bool Keyed : {false, true})
             for (const int Alpha : {-1, 0, 1, 37, 64, 127, 128, 129, 200, 254, 255})
@@ -149,10 +148,8 @@ TEST_F(WebSurfaces, BlitsBlendKeyAndClipAsSdlDoes)
                         EXPECT_EQ(SdlTo.w, WebTo.w) << What;
                         EXPECT_EQ(SdlTo.h, WebTo.h) << What;
                         ExpectSame(Target, What);
-                        ++Cases;
                     }
                 }
-    EXPECT_EQ(Cases, 2 * 2 * 11 * 4 * 12);
 }
 
 TEST_F(WebSurfaces, FillsAreClippedAndWrittenBackAsSdlDoes)
