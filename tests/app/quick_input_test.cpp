@@ -76,7 +76,7 @@ TEST(QuickInput, PolishLettersTypedInOneFrameAllLandInAnEdit)
     TTypedField Typed;
     // As a Polish layout's AltGr types them, and as keys that type the
     // letter alone (an input method, xdotool) do.
-    constexpr SDLMod AltGr = static_cast<SDLMod>(KMOD_RALT | KMOD_MODE);
+    constexpr SDLMod AltGr = KMOD_RALT; // as sdl12-compat reports X's AltGr
     for (const auto& [Key, Unicode] : {std::pair{SDLK_a, 0x105}, {SDLK_e, 0x119}, {SDLK_l, 0x142}}) {
         PushKey(Key, true, AltGr, static_cast<Uint16>(Unicode));
         PushKey(Key, false, AltGr);
