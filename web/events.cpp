@@ -137,11 +137,6 @@ int SDL_PeepEvents(SDL_Event* events, int numevents, SDL_eventaction action, Uin
     return Count;
 }
 
-int SDL_PollEvent(SDL_Event* event)
-{
-    return SDL_PeepEvents(event, 1, event != nullptr ? SDL_GETEVENT : SDL_PEEKEVENT, SDL_ALLEVENTS);
-}
-
 Uint8 SDL_GetMouseState(int* x, int* y)
 {
     if (x != nullptr) *x = PointerX;
