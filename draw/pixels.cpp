@@ -212,8 +212,9 @@ constexpr int64_t WholeLinePoints = int64_t{1} << 19;
 // in either arithmetic of Extended. Ties, exactly half-way, are left to
 // LerpPoint's own sum: they depend on how the parameter rounds.
 constexpr double DoubleUnit = std::numeric_limits<double>::epsilon() / 2;
-static_assert(((2 * DoubleUnit + ExtendedUnit) * (WholeLinePoints + 1) + ExtendedUnit * 0x1p31) * 2 * WholeLinePoints < 1,
-              "a line's sums cannot cross a tie");
+constexpr double LineSumError = (2 * DoubleUnit + ExtendedUnit) * (WholeLinePoints + 1) + ExtendedUnit * 0x1p31;
+static_assert(LineSumError * 2 * WholeLinePoints < 1, "a line's sums cannot cross a tie");
+
 class TWholeStepper {
 public:
     TWholeStepper(int Start, int End, int64_t N, int64_t First)

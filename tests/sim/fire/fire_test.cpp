@@ -147,7 +147,8 @@ TEST(FireSpread, WholeNumbersRoundAsTheExtendedSum)
 {
     std::mt19937_64 Random(1207);
     std::uniform_int_distribution<int32_t> Any(INT32_MIN, INT32_MAX);
-    for (const int32_t Rows : {1, 2, 3, 4, 5, 7, 8, 10, 17, 60, 100, 255, 256, 1000, 65536, WholeSpreadRows - 1, WholeSpreadRows}) {
+    for (const int32_t Rows :
+         {1, 2, 3, 4, 5, 7, 8, 10, 17, 60, 100, 255, 256, 1000, 65536, WholeSpreadRows - 1, WholeSpreadRows}) {
         // Every sum a fire meets, split between the neighbours both ways.
         for (int32_t Sum = -3000; Sum <= 3000; ++Sum) {
             const int32_t Centre = Sum >= 0 ? Sum / 2 : -((-Sum + 1) / 2);
