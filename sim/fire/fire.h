@@ -61,11 +61,11 @@ int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows);
 // where Extended is double, whose sums are rounded more coarsely.
 constexpr int32_t WholeSpreadRows = ExtendedDigits >= 64 ? 1 << 20 : 1 << 19;
 
-// SpreadHeatWhole for grids of 1 to WholeSpreadRows rows, worked out in
-// whole numbers from Sum = Left + Right + 2 Centre: the exact value Sum / 4
-// - 255 / Rows rounded half to even. SpreadHeat's sum in Extended is off it
-// by at most ExtendedUnit (|Sum| / 4 + 511), where |Sum| <= 2^33; a value
-// that is not a tie lies at least 1 / (4 Rows) from the nearest tie, and a
-// tie is summed exactly; so both round to the same whole number.
+// SpreadHeat for grids of 1 to WholeSpreadRows rows, worked out in whole
+// numbers from Sum = Left + Right + 2 Centre: the exact value of
+// Sum / 4 - 255 / Rows rounded half to even. SpreadHeat's sum in Extended
+// is off it by at most ExtendedUnit (|Sum| / 4 + 511), where |Sum| <= 2^33;
+// a value that is not a tie lies at least 1 / (4 Rows) from the nearest
+// tie, and a tie is summed exactly; so both round to the same whole number.
 static_assert(ExtendedUnit * (0x1p31 + 511) * 4 * WholeSpreadRows < 1, "the sum cannot cross a tie");
 int32_t SpreadHeatWhole(int64_t Sum, int32_t Rows);
