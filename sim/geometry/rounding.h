@@ -27,9 +27,10 @@ static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must round each operation
 #endif
 
 // The bits of Extended's significand (64 or 53), and the unit roundoff: a
-// rounded operation is off its exact result by at most this fraction of it.
+// rounded operation is off its exact result by at most this fraction of it
+// (2^-64 or 2^-53, held as a double for the bounds worked out in double).
 constexpr int ExtendedDigits = std::numeric_limits<Extended>::digits;
-constexpr Extended ExtendedUnit = std::numeric_limits<Extended>::epsilon() / 2;
+constexpr double ExtendedUnit = static_cast<double>(std::numeric_limits<Extended>::epsilon() / 2);
 
 // Rounding is done by adding a power of two large enough to leave no
 // fraction bits: the addition rounds to nearest with ties to even, which is

@@ -36,7 +36,7 @@ TSegmentBox SegmentBox(const TSegment& S);
 // double). The quick test's cross product in double from A, B - A and the
 // point is off by less than DoubleCrossError. One beyond SurelyMissMargin
 // therefore has the true sign, and so has SegmentsCross's, and neither is zero.
-inline constexpr double OrientationError = 32 * static_cast<double>(ExtendedUnit);
+inline constexpr double OrientationError = 32 * ExtendedUnit;
 inline constexpr double DoubleCrossError = 0x1p-48;
 inline constexpr double SurelyMissMargin = 0x1p-46;
 static_assert(SurelyMissMargin >= 2 * (OrientationError + DoubleCrossError), "the margin covers both roundings");

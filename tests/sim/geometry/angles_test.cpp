@@ -33,7 +33,7 @@ TEST_F(AnglesTest, TablesHoldWholeDegreesIncluding360)
     EXPECT_EQ(SinTable[90], 1);
     EXPECT_EQ(CosTable[180], -1);
     // Within a few roundings of Extended (x87 extended or double).
-    const Extended Close = 20 * ExtendedUnit;
+    const Extended Close = Extended(20 * ExtendedUnit);
     EXPECT_LT(std::fabs(SinTable[30] - Extended(0.5)), Close);
     EXPECT_LT(std::fabs(SinTable[180]), Close);
     EXPECT_LT(std::fabs(SinTable[360]), Close);

@@ -44,13 +44,13 @@ std::vector<Extended> EdgeValues()
                                     -TLimits::denorm_min(),
                                     Extended(DBL_MAX),
                                     Extended(DBL_TRUE_MIN)};
-    std::vector<Extended> Bases = {0.5, 1.5, 2.5, 3.5, Extended(1e6) + Extended(0.5), 2147483647.5, 2147483648.5,
-                                   2147483646.5};
+    std::vector<Extended> Bases = {Extended(1e6) + Extended(0.5)};
+    for (const double Half : {0.5, 1.5, 2.5, 3.5, 2147483647.5, 2147483648.5, 2147483646.5}) Bases.push_back(Extended(Half));
     // About the powers of two where int ends and where either format's
     // shortcut and whole numbers begin.
     for (const int Power : {31, 50, 51, 52, 53, 61, 62, 63, 64}) {
         const Extended Two = std::ldexp(Extended(1), Power);
-        for (const Extended Offset : {-1.0, -0.5, 0.0, 0.5, 1.0}) Bases.push_back(Two + Offset);
+        for (const double Offset : {-1.0, -0.5, 0.0, 0.5, 1.0}) Bases.push_back(Two + Extended(Offset));
         Bases.push_back(Two + Two / 2);
     }
     for (const Extended Base : Bases) {
@@ -96,13 +96,13 @@ TEST(RoundingTest, RoundMatchesTheLibraryThenTheClamp)
 {
     for (const std::vector<Extended>& Values : {EdgeValues(), RandomValues()})
         for (const Extended X : Values) ASSERT_EQ(Round(X), ClampToInt(LibraryRound(X))) << X;
-    EXPECT_EQ(Round(2.5), 2);
-    EXPECT_EQ(Round(-2.5), -2);
-    EXPECT_EQ(Round(-3.5), -4);
-    EXPECT_EQ(Round(1e300), INT_MAX);
-    EXPECT_EQ(Round(-1e300), INT_MIN);
+    EXPECT_EQ(Round(Extended(2.5)), 2);
+    EXPECT_EQ(Round(Extended(-2.5)), -2);
+    EXPECT_EQ(Round(Extended(-3.5)), -4);
+    EXPECT_EQ(Round(Extended(1e300)), INT_MAX);
+    EXPECT_EQ(Round(Extended(-1e300)), INT_MIN);
     EXPECT_EQ(Round(std::numeric_limits<Extended>::quiet_NaN()), 0);
-    EXPECT_TRUE(std::signbit(RoundHalfEven(-0.4)));
+    EXPECT_TRUE(std::signbit(RoundHalfEven(Extended(-0.4))));
 }
 
 TEST(RoundingTest, SameVectorIsFloorOfEachDistanceBeingZero)
