@@ -6,6 +6,7 @@
 #include <thread>
 
 TInitSdl InitSdlFunction = SDL_Init;
+int RetryPauseMs = 100;
 
 namespace {
 
@@ -101,6 +102,7 @@ void ForgetVideoDriver()
 {
     ChosenDriver.clear();
     InitSdlFunction = SDL_Init;
+    RetryPauseMs = 100;
 }
 
 bool RetryBriefly(const std::function<TTry()>& Attempt)

@@ -30,15 +30,16 @@ std::string RunningVideoDriver();
 // (SDL is then not running).
 std::string StartSdlVideo();
 
-// Forgets the first start's driver: the next start lets SDL choose again.
+// Forgets the first start's driver (the next start lets SDL choose again)
+// and puts back the pause between tries and SDL_Init.
 void ForgetVideoDriver();
 
 // Runs Attempt until it succeeds or fails for good, at most StartAttempts
-// times with a pause of RetryPauseMs between tries; returns whether it
-// succeeded.
+// times with a pause of RetryPauseMs between tries (100; tests shorten it);
+// returns whether it succeeded.
 enum class TTry { Succeeded, Failed, FailedForGood };
 constexpr int StartAttempts = 6;
-constexpr int RetryPauseMs = 100;
+extern int RetryPauseMs;
 bool RetryBriefly(const std::function<TTry()>& Attempt);
 
 // How SDL is started; tests replace it to play a start that fails or that
