@@ -79,10 +79,7 @@ TTry TryStart(std::string& Reason)
 
 } // namespace
 
-bool ShowsNothing(const std::string& Driver)
-{
-    return Driver == "offscreen" || Driver == "dummy" || Driver == "evdev";
-}
+bool ShowsNothing(const std::string& Driver) { return Driver == "offscreen" || Driver == "dummy" || Driver == "evdev"; }
 
 std::string RunningVideoDriver()
 {

@@ -135,15 +135,17 @@ TEST(Program, NoDisplayEndsAtOnceWithCodeOneAndSaysHowToGetOne)
     EXPECT_NE(Result.Errors.find("kalmot: Could not initialize SDL : no display (SDL fell back to its video driver \""),
               std::string::npos)
         << Result.Errors;
-    EXPECT_NE(Result.Errors.find("run it from a desktop session, or headless under xvfb-run -s '-screen 0 1024x768x24' " +
-                                 Copy.Exe.string() + ", or with SDL_VIDEODRIVER=dummy"),
-              std::string::npos)
+    EXPECT_NE(
+        Result.Errors.find("run it from a desktop session, or headless under xvfb-run -s '-screen 0 1024x768x24' " +
+                           Copy.Exe.string() + ", or with SDL_VIDEODRIVER=dummy"),
+        std::string::npos)
         << Result.Errors;
     const auto Lines = ReadLines(Copy.LogFile);
     ASSERT_EQ(Lines.size(), 3u);
-    EXPECT_TRUE(std::regex_match(Lines[1], std::regex(R"(\*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Could not initialize SDL : )"
-                                                      R"(no display \(SDL fell back to its video driver "\w+", which shows )"
-                                                      R"(nothing\) IN : Initialize\r)")))
+    EXPECT_TRUE(std::regex_match(
+        Lines[1], std::regex(R"(\*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Could not initialize SDL : )"
+                             R"(no display \(SDL fell back to its video driver "\w+", which shows )"
+                             R"(nothing\) IN : Initialize\r)")))
         << Lines[1];
     EXPECT_TRUE(IsStatus(Lines[2], "Terminating Application", "Finalization"));
 }

@@ -72,7 +72,8 @@ void PlayStartsAndModes()
 bool HasError(const std::vector<std::string>& Lines, const std::string& Message)
 {
     for (const std::string& Line : Lines)
-        if (Line.find("*** ERROR *** : @ ") == 0 && Line.find("MSG : " + Message + " IN : Initialize\r") != std::string::npos)
+        if (Line.find("*** ERROR *** : @ ") == 0 &&
+            Line.find("MSG : " + Message + " IN : Initialize\r") != std::string::npos)
             return true;
     return false;
 }
@@ -152,7 +153,8 @@ TEST(Video, SwitchThatCannotOpenTheNewModeKeepsTheOldOneAndSaysWhich)
     ASSERT_NE(FontImage, nullptr);
     auto Lines = ReadLines(Program.LogPath());
     EXPECT_EQ(Lines.size(), 2u);
-    EXPECT_TRUE(HasError(Lines, "Couldn't switch to full screen : Couldn't set 800x600 video mode : mode refused for the test"))
+    EXPECT_TRUE(
+        HasError(Lines, "Couldn't switch to full screen : Couldn't set 800x600 video mode : mode refused for the test"))
         << testing::PrintToString(Lines);
 
     FailingStarts = StartAttempts;
@@ -161,14 +163,16 @@ TEST(Video, SwitchThatCannotOpenTheNewModeKeepsTheOldOneAndSaysWhich)
     ASSERT_NE(Screen, nullptr);
     Lines = ReadLines(Program.LogPath());
     EXPECT_EQ(Lines.size(), 3u);
-    EXPECT_TRUE(HasError(Lines, "Couldn't switch to full screen : Could not initialize SDL : start refused for the test"));
+    EXPECT_TRUE(
+        HasError(Lines, "Couldn't switch to full screen : Could not initialize SDL : start refused for the test"));
 
     RefusingModes = 2 * StartAttempts; // neither mode: the program cannot go on
     EXPECT_THROW(ToggleFullScreen(), TVideoLost);
     EXPECT_EQ(Screen, nullptr);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
     Lines = ReadLines(Program.LogPath());
-    EXPECT_TRUE(HasError(Lines, "Couldn't reopen the window : Couldn't set 800x600 video mode : mode refused for the test"));
+    EXPECT_TRUE(
+        HasError(Lines, "Couldn't reopen the window : Couldn't set 800x600 video mode : mode refused for the test"));
 }
 
 TEST(Video, StartOnADriverThatShowsNothingFailsUnlessTheUserAskedForIt)
@@ -195,8 +199,9 @@ TEST(Video, StartOnADriverThatShowsNothingFailsUnlessTheUserAskedForIt)
         EXPECT_EQ(AskedDrivers.size(), Case.Starts);
         EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
         EXPECT_EQ(Screen, nullptr);
-        EXPECT_EQ(Errors.rfind("kalmot: " + Expected + ". There is no display: run it from a desktop session, or "
-                                                     "headless under xvfb-run ",
+        EXPECT_EQ(Errors.rfind("kalmot: " + Expected +
+                                   ". There is no display: run it from a desktop session, or "
+                                   "headless under xvfb-run ",
                                0),
                   0u)
             << Errors;
