@@ -99,9 +99,17 @@ TEST(Program, FindsItsImagesFromAnyWorkingFolder)
         fs::create_directories(Elsewhere.Path() / "data" / "images");
         fs::copy_file(SourceImages / "mouse.bmp", Elsewhere.Path() / "data" / "images" / "mouse.bmp");
 
-        const TProcessResult Result = RunProgram(Exe, Elsewhere.Path(), true);
+        TTempFolder State;
+        TRunRequest Request;
+        Request.Environment["XDG_STATE_HOME"] = State.Path().string();
+        const TProcessResult Result = RunProgram(Exe, Elsewhere.Path(), true, Request);
         EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-        EXPECT_EQ(ReadLines(LogPathFor(Exe.string())).size(), 2u);
+        // Only a program in an installed tree logs to the state folder.
+        const bool Installed = Layout.Images == std::string("share/kalmot/images");
+        const fs::path StateLog = State.Path() / "kalmot" / "kalmot.log";
+        EXPECT_EQ(ReadLines(Installed ? StateLog : fs::path(LogPathFor(Exe.string()))).size(), 2u);
+        EXPECT_NE(fs::exists(LogPathFor(Exe.string())), Installed);
+        EXPECT_EQ(fs::exists(StateLog), Installed);
     }
 }
 
@@ -122,6 +130,32 @@ TEST(Program, MissingImagesNameEveryFolderTriedInTheLogAndOnStandardError)
         EXPECT_NE(Lines[1].find(Part), std::string::npos) << Part << "\n" << Lines[1];
         EXPECT_NE(Result.Errors.find(Part), std::string::npos) << Part << "\n" << Result.Errors;
     }
+}
+
+TEST(Program, NoDisplayEndsAtOnceWithCodeOneAndSaysHowToGetOne)
+{
+    // SDL's real fall-back: no display named, no driver asked for.
+    TProgramCopy Copy;
+    const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false,
+                                             {{}, {{"SDL_VIDEODRIVER", ""}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}});
+    EXPECT_EQ(Result.ExitCode, 1);
+    EXPECT_LT(Result.Seconds, 1.0);
+    EXPECT_NE(Result.Errors.find("kalmot: Could not initialize SDL : no display (SDL fell back to its video driver \""),
+              std::string::npos)
+        << Result.Errors;
+    EXPECT_NE(
+        Result.Errors.find("run it from a desktop session, or headless under xvfb-run -s '-screen 0 1024x768x24' " +
+                           Copy.Exe.string() + ", or with SDL_VIDEODRIVER=dummy"),
+        std::string::npos)
+        << Result.Errors;
+    const auto Lines = ReadLines(Copy.LogFile);
+    ASSERT_EQ(Lines.size(), 3u);
+    EXPECT_TRUE(std::regex_match(
+        Lines[1], std::regex(R"(\*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Could not initialize SDL : )"
+                             R"(no display \(SDL fell back to its video driver "\w+", which shows )"
+                             R"(nothing\) IN : Initialize\r)")))
+        << Lines[1];
+    EXPECT_TRUE(IsStatus(Lines[2], "Terminating Application", "Finalization"));
 }
 
 TEST(Program, ImageTooSmallForItsCellsIsRefused)
