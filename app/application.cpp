@@ -55,8 +55,10 @@ bool NextFrame()
     try {
         if (RunScreenFrame()) return true;
         ExitCode = EXIT_SUCCESS;
-    } catch (const TVideoLost&) {
-        // the failed modes are in the log already
+    } catch (const TVideoLost& Lost) {
+        // Each failed mode is in the log already; without a window there is
+        // nothing left to run.
+        std::cerr << "kalmot: " << Lost.what() << " (the log says why)\n";
     }
     return false;
 }

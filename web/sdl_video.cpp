@@ -5,6 +5,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <vector>
@@ -58,6 +59,14 @@ void SDL_Quit(void)
 {
     ReleaseDisplay();
     Started = false;
+}
+
+// The driver's name: one that shows what it draws.
+char* SDL_VideoDriverName(char* namebuf, int maxlen)
+{
+    if (!Started || namebuf == nullptr || maxlen <= 0) return nullptr;
+    std::snprintf(namebuf, static_cast<size_t>(maxlen), "%s", "browser");
+    return namebuf;
 }
 
 SDL_Surface* SDL_SetVideoMode(int width, int height, int bpp, Uint32 flags)
