@@ -24,8 +24,13 @@ using Extended = long double;
 #define KALMOT_X87_ROUNDING 0
 #endif
 
+// The reference RoundHalfEven is held to: the library's rounding, in the
+// default rounding mode.
+inline Extended RoundHalfEvenPlain(Extended X) { return std::nearbyint(X); }
+
 // Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0);
-// infinities and NaN come back as they are.
+// infinities and NaN come back as they are. A fast path: the same bits as
+// RoundHalfEvenPlain (docs/exactness.md).
 inline Extended RoundHalfEven(Extended X)
 {
 #if KALMOT_X87_ROUNDING
@@ -50,7 +55,11 @@ inline int ClampToInt(Extended X)
     return static_cast<int>(X);
 }
 
+// The reference Round is held to: the library's rounding, then the clamp.
+inline int RoundPlain(Extended X) { return ClampToInt(RoundHalfEvenPlain(X)); }
+
 // Round half to even into an int, saturating at int's limits (NaN gives 0).
+// A fast path: the same int as RoundPlain (docs/exactness.md).
 inline int Round(Extended X)
 {
 #if KALMOT_X87_ROUNDING
