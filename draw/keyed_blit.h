@@ -65,6 +65,7 @@ struct TSheetArea {
 // Sheet. Returns false, having drawn nothing, where the loop cannot promise
 // SDL's pixels (another format, a sheet without colour key, an SDL whose
 // blend differs, a display that cannot be locked); the caller blits then.
+// A fast path (docs/exactness.md), held to SDL's blit of such a surface.
 bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Destination, int X, int Y);
 
 // SDL_BlitSurface(Sheet, Piece, Destination, (X, Y)): Piece is first cut
