@@ -55,3 +55,12 @@ TEST(CollisionGridTest, FindsEveryFiledParticleWithinAPixelInAscendingOrder)
     }
     EXPECT_GT(Partners, Particles.size()); // the crowd is dense enough to test something
 }
+
+TEST(CollisionGridTest, DebugBuildsStopAParticleLeavingOutOfTurn)
+{
+    // Moving the mark past particle 1 would drop it from every later search.
+    TCollisionGrid Grid;
+    BuildCollisionGrid(Grid, {At(0, 0), At(0.5, 0), At(5, 5)});
+    RemoveFromCollisionGrid(Grid, 0);
+    EXPECT_DEBUG_DEATH(RemoveFromCollisionGrid(Grid, 2), "Index == ");
+}
