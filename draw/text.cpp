@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -96,6 +97,7 @@ void DrawText(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred
         const int Cell = Style == 1 ? 1 : 0;
         for (const char Character : Text) {
             const size_t Index = FontCharset.find(Character);
+            assert(Index == std::string_view::npos || Index < Glyphs);
             if (Index != std::string_view::npos)
                 WriteGlyph(Ink->Cells[Cell][Index], int64_t{PenX} + (Centred ? OriginX : 0),
                            int64_t{PenY} + (Centred ? OriginY : 0), Colour);
