@@ -291,7 +291,7 @@ void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colou
             const TPoint P = Lerp(I);
             PutCentredPoint(Surface, Colour, X.Tie() ? P.X : X.Value(), Y.Tie() ? P.Y : Y.Value());
         } else {
-            // Checked against the long-double point wherever the build checks.
+            // Debug builds hold every stepped point to LerpPoint's.
             assert(Lerp(I).X == X.Value() && Lerp(I).Y == Y.Value());
             PutCentredPoint(Surface, Colour, X.Value(), Y.Value());
         }
