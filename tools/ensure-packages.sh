@@ -12,7 +12,7 @@
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
-test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
+test_packages=(googletest libgtest-dev xvfb x11-xkb-utils xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
   dpkg-dev libbenchmark-dev clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
 
