@@ -46,7 +46,7 @@ void ReflectVector(TVector& V, const TVector& M);
 bool SameVector(const TVector& A, const TVector& B);
 
 // The reference SameVector is held to: Floor of each component's distance,
-// in extended precision, is 0. Used only by tests.
+// in Extended, is 0. Used only by tests.
 bool SameVectorPlain(const TVector& A, const TVector& B);
 
 void SwapVectors(TVector& A, TVector& B);
