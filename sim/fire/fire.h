@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "sim/geometry/rounding.h"
+
 // Heat values indexed [column][row]; row 0 is the top row.
 using TFireGrid = std::vector<std::vector<int32_t>>;
 
@@ -47,7 +49,7 @@ void InitFire(TFireCell& F, int32_t Left, int32_t Top, int32_t Columns, int32_t 
 void StepFire(TFireCell& F);
 
 // The reference StepFire is held to: the same step with every cell summed
-// in long double by SpreadHeatPlain; also StepFire's way for grids of more
+// in Extended by SpreadHeatPlain; also StepFire's way for grids of more
 // rows than WholeSpreadRows.
 void StepFirePlain(TFireCell& F);
 
@@ -57,13 +59,16 @@ void StepFirePlain(TFireCell& F);
 // cooling. The reference SpreadHeat is held to.
 int32_t SpreadHeatPlain(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows);
 
-// Grids of up to this many rows step in whole-number arithmetic.
-constexpr int32_t WholeSpreadRows = 1 << 20;
+// Grids of up to this many rows step in whole-number arithmetic: fewer
+// where Extended is double, whose sums are rounded more coarsely.
+constexpr int32_t WholeSpreadRows = ExtendedDigits >= 64 ? 1 << 20 : 1 << 19;
 
-// SpreadHeatPlain for grids of 1 to WholeSpreadRows rows, worked out in whole
-// numbers from Sum = Left + Right + 2 Centre: the exact value Sum / 4 -
-// 255 / Rows rounded half to even. The long-double sum lies within 2^-29
-// of it, a value that is not a tie at least 1 / (4 Rows) from the nearest
-// tie, and a tie is summed exactly; so both round to the same whole number.
-// A fast path (docs/exactness.md).
+// SpreadHeatPlain for grids of 1 to WholeSpreadRows rows, worked out in
+// whole numbers from Sum = Left + Right + 2 Centre: the exact value of
+// Sum / 4 - 255 / Rows rounded half to even. SpreadHeatPlain's sum in
+// Extended is off it by at most ExtendedUnit (|Sum| / 4 + 511), where
+// |Sum| <= 2^33; a value that is not a tie lies at least 1 / (4 Rows) from
+// the nearest tie, and a tie is summed exactly; so both round to the same
+// whole number. A fast path (docs/exactness.md).
+static_assert(ExtendedUnit * (0x1p31 + 511) * 4 * WholeSpreadRows < 1, "the sum cannot cross a tie");
 int32_t SpreadHeat(int64_t Sum, int32_t Rows);

@@ -5,6 +5,7 @@
 #include <limits>
 #include <random>
 
+#include "sim/geometry/vector.h"
 #include "sim/particles/collision_grid.h"
 
 namespace {
