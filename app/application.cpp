@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/data_folder.h"
+#include "app/frame_extras.h"
 #include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
@@ -36,6 +37,7 @@ void StopProgram()
 void ResetProgramState()
 {
     LeaveScreen();
+    ResetFrameExtras();
     ResetScreenState();
     ResetInputState();
     ResetVideoSettings();
