@@ -28,7 +28,8 @@ TFrameExtras Extras;
 void BeginFrame()
 {
     Extras.Start = TClock::now();
-    Extras.FramesPerSecond = Extras.Rate.FrameAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count());
+    Extras.FramesPerSecond =
+        Extras.Rate.FrameAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count());
 }
 
 bool ApplyCommandKeys(bool Simulation)

@@ -68,8 +68,7 @@ std::string ScreenshotFileName(const std::tm& Time, int Number)
     return Name + ".png";
 }
 
-std::filesystem::path SaveScreenshot(const TScreenshot& Shot, const std::filesystem::path& Folder,
-                                     const std::tm& Time)
+std::filesystem::path SaveScreenshot(const TScreenshot& Shot, const std::filesystem::path& Folder, const std::tm& Time)
 {
     if (Shot.Width <= 0 || Shot.Height <= 0) {
         Fail("Couldn't take a screenshot : the display could not be read");

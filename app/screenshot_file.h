@@ -22,5 +22,4 @@ std::string ScreenshotFileName(const std::tm& Time, int Number);
 // "Screenshot saved: PATH". On a failure it logs an error line naming the
 // file (or the folder) and the reason, and leaves no file behind. Returns
 // the path written, or an empty path.
-std::filesystem::path SaveScreenshot(const TScreenshot& Shot, const std::filesystem::path& Folder,
-                                     const std::tm& Time);
+std::filesystem::path SaveScreenshot(const TScreenshot& Shot, const std::filesystem::path& Folder, const std::tm& Time);

@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int Margin = 5;        // around the labels, inside the body
-constexpr int ColumnGap = 2;     // characters between the two columns
-constexpr int RowHeight = 16;    // one line of the font
+constexpr int Margin = 5;           // around the labels, inside the body
+constexpr int ColumnGap = 2;        // characters between the two columns
+constexpr int RowHeight = 16;       // one line of the font
 constexpr int FrameWidth = 6 + 28;  // left border and right end of every window
 constexpr int FrameHeight = 23 + 3; // title bar and bottom border
 

@@ -118,13 +118,23 @@ private:
         SDL_Flip(Screen);
     }
     static void Show(std::monostate) {}
-    static void Show(TMenuScreen& S) { Plain(StateQuit, nullptr, [&] { RunMenuFrame(S); }); }
+    static void Show(TMenuScreen& S)
+    {
+        Plain(StateQuit, nullptr, [&] { RunMenuFrame(S); });
+    }
     static void Show(TParticleScreen& S)
     {
-        Plain(StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S, true); });
+        Plain(
+            StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S, true); });
     }
-    static void Show(TTornadoScreen& S) { Plain(StateMenu, nullptr, [&] { RunTornadoFrame(S, true); }); }
-    static void Show(TFireScreen& S) { Plain(StateMenu, nullptr, [&] { RunFireFrame(S, true); }); }
+    static void Show(TTornadoScreen& S)
+    {
+        Plain(StateMenu, nullptr, [&] { RunTornadoFrame(S, true); });
+    }
+    static void Show(TFireScreen& S)
+    {
+        Plain(StateMenu, nullptr, [&] { RunFireFrame(S, true); });
+    }
 };
 
 } // namespace
@@ -134,10 +144,10 @@ TEST(CommandKeys, EachSetsItsFlagForOneFrameAndNeverReachesTheWidgets)
     THeadless Program;
     PollEvents(StateMenu);
     const std::vector<std::pair<SDLKey, bool TCommandKeys::*>> Keys = {
-        {SDLK_F1, &TCommandKeys::Help},       {SDLK_F3, &TCommandKeys::Statistics},
-        {SDLK_F5, &TCommandKeys::Pause},      {SDLK_PAUSE, &TCommandKeys::Pause},
-        {SDLK_F8, &TCommandKeys::Pause},      {SDLK_F6, &TCommandKeys::Step},
-        {SDLK_F11, &TCommandKeys::FullScreen}, {SDLK_F12, &TCommandKeys::Screenshot},
+        {SDLK_F1, &TCommandKeys::Help},          {SDLK_F3, &TCommandKeys::Statistics},
+        {SDLK_F5, &TCommandKeys::Pause},         {SDLK_PAUSE, &TCommandKeys::Pause},
+        {SDLK_F8, &TCommandKeys::Pause},         {SDLK_F6, &TCommandKeys::Step},
+        {SDLK_F11, &TCommandKeys::FullScreen},   {SDLK_F12, &TCommandKeys::Screenshot},
         {SDLK_PRINT, &TCommandKeys::Screenshot}, {SDLK_F9, &TCommandKeys::Screenshot}};
     PushKey(SDLK_a, true); // held: a key without a name would report it again
     PollEvents(StateMenu);
@@ -222,7 +232,8 @@ TEST(CommandKeys, HelpAndStatisticsShowOnEachScreenOnlyWhereTheyStand)
                 Program.On(23, [] { TapKey(SDLK_F3); });
             }
             std::map<int, std::vector<Uint32>> Shots;
-            for (int Frame = 21; Frame <= 24; ++Frame) Program.On(Frame, [&, Frame] { Shots[Frame] = CaptureDisplay(); });
+            for (int Frame = 21; Frame <= 24; ++Frame)
+                Program.On(Frame, [&, Frame] { Shots[Frame] = CaptureDisplay(); });
             Program.Run(24);
             return Shots;
         };
@@ -233,14 +244,16 @@ TEST(CommandKeys, HelpAndStatisticsShowOnEachScreenOnlyWhereTheyStand)
         const auto Statistics = Differences(Plain[23], Keyed[23]);
 
         EXPECT_GT(Help.size(), 10000u) << int{State};
-        EXPECT_TRUE(std::all_of(Help.begin(), Help.end(), [&](auto P) { return InHelpPanel(State, P.first, P.second); }))
-            << int{State};
+        EXPECT_TRUE(std::all_of(Help.begin(), Help.end(), [&](auto P) {
+            return InHelpPanel(State, P.first, P.second);
+        })) << int{State};
         EXPECT_TRUE(std::all_of(Both.begin(), Both.end(), [&](auto P) {
             return InHelpPanel(State, P.first, P.second) || OnStatisticsLine(P.second);
         })) << int{State};
         EXPECT_GT(Statistics.size(), 100u) << int{State};
-        EXPECT_TRUE(std::all_of(Statistics.begin(), Statistics.end(), [](auto P) { return OnStatisticsLine(P.second); }))
-            << int{State};
+        EXPECT_TRUE(std::all_of(Statistics.begin(), Statistics.end(), [](auto P) {
+            return OnStatisticsLine(P.second);
+        })) << int{State};
         EXPECT_EQ(Plain[24], Keyed[24]) << int{State} << ": both hidden again";
     }
 }

@@ -22,8 +22,7 @@ TEST(Pause, EachRowOfTheFrameTable)
                           TRow{false, true, false, true, false}, TRow{true, true, false, false, true},
                           TRow{true, false, true, true, true}, TRow{false, false, true, false, true}}) {
         TPause P{R.Paused};
-        EXPECT_EQ(ApplyPause(P, R.PausePressed, R.StepPressed), R.Steps)
-            << R.Paused << R.PausePressed << R.StepPressed;
+        EXPECT_EQ(ApplyPause(P, R.PausePressed, R.StepPressed), R.Steps) << R.Paused << R.PausePressed << R.StepPressed;
         EXPECT_EQ(P.Paused, R.PausedAfter) << R.Paused << R.PausePressed << R.StepPressed;
     }
 }
