@@ -88,7 +88,7 @@ public:
     bool Frame()
     {
         if (std::holds_alternative<std::monostate>(Running) || State != ScreenState) Enter();
-        std::visit([this](auto& S) { Show(S); }, Running);
+        std::visit([](auto& S) { Show(S); }, Running);
         if (ScreenState != State) Running.emplace<std::monostate>();
         return ScreenState != StateQuit;
     }
