@@ -91,8 +91,12 @@ std::string HelpText(const std::string& ExePath)
     for (const std::string& Folder : ImageFolderCandidates(ExePath, InstalledImageFolder()))
         Text += "  " + Folder + "\n";
     const std::string Fallback = FallbackLogPath();
-    Text += "\nLog: " + LogPathFor(ExePath) + "\n";
-    if (!Fallback.empty()) Text += "  or, where that folder cannot be written, " + Fallback + "\n";
+    if (RunsFromInstalledTree(ExePath)) {
+        Text += "\nLog: " + (Fallback.empty() ? std::string("none, for want of a home folder") : Fallback) + "\n";
+    } else {
+        Text += "\nLog: " + LogPathFor(ExePath) + "\n";
+        if (!Fallback.empty()) Text += "  or, where that folder cannot be written, " + Fallback + "\n";
+    }
     return Text;
 }
 

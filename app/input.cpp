@@ -18,7 +18,7 @@ void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
         if (Key.mod & (KMOD_LALT | KMOD_RALT)) ToggleFullScreen();
     } else if (Key.sym == SDLK_ESCAPE) {
         ScreenState = EscState;
-    } else if (const char* Name = KeyNameFor(Key.sym, Key.mod)) {
+    } else if (const char* Name = KeyNameFor(Key)) {
         KeyName = Name;
     }
 }
@@ -42,7 +42,7 @@ public:
     void Note(const SDL_Event& E)
     {
         if (E.type == SDL_MOUSEBUTTONDOWN && IsClickButton(E.button.button)) ButtonPressed = true;
-        if (E.type == SDL_KEYDOWN && KeyNameFor(E.key.keysym.sym, E.key.keysym.mod) != nullptr)
+        if (E.type == SDL_KEYDOWN && KeyNameFor(E.key.keysym) != nullptr)
             NamedKeyPressed = true;
         if (E.type == SDL_KEYDOWN && IsCommandKey(E.key.keysym.sym)) CommandKeyPressed = true;
     }

@@ -143,6 +143,9 @@ bool InitVideo(Uint32 Flags)
     ClipRect = MakeRect(0, 0, DisplayWidth, DisplayHeight);
 
     SDL_WM_SetCaption("Kalmot", nullptr);
+    // Key presses carry the character they type, which names the Polish
+    // letters (input/key_names.h); every new start of SDL needs it again.
+    SDL_EnableUNICODE(1);
     HideSystemPointer((Flags & SDL_FULLSCREEN) != 0);
 
     // The pixel routines read these with the display's pixel width, and the

@@ -20,14 +20,6 @@ constexpr std::array<char16_t, 128> UpperHalf = {
     0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-char ByteFor(char32_t CodePoint)
-{
-    if (CodePoint < 0x80) return static_cast<char>(CodePoint);
-    for (size_t I = 0; I < UpperHalf.size(); ++I)
-        if (UpperHalf[I] != 0 && UpperHalf[I] == CodePoint) return static_cast<char>(0x80 + I);
-    return '?';
-}
-
 // Decodes one UTF-8 sequence at Text[Pos], advancing Pos; malformed input
 // yields U+FFFD, which has no byte in the code page.
 char32_t NextCodePoint(std::string_view Text, size_t& Pos)
@@ -57,10 +49,18 @@ char32_t NextCodePoint(std::string_view Text, size_t& Pos)
 
 } // namespace
 
+std::optional<char> Cp1250Byte(char32_t CodePoint)
+{
+    if (CodePoint < 0x80) return static_cast<char>(CodePoint);
+    for (size_t I = 0; I < UpperHalf.size(); ++I)
+        if (UpperHalf[I] != 0 && UpperHalf[I] == CodePoint) return static_cast<char>(0x80 + I);
+    return std::nullopt;
+}
+
 std::string Cp1250(std::string_view Utf8)
 {
     std::string Result;
     Result.reserve(Utf8.size());
-    for (size_t Pos = 0; Pos < Utf8.size();) Result += ByteFor(NextCodePoint(Utf8, Pos));
+    for (size_t Pos = 0; Pos < Utf8.size();) Result += Cp1250Byte(NextCodePoint(Utf8, Pos)).value_or('?');
     return Result;
 }

@@ -1,5 +1,10 @@
 #include "input/key_names.h"
 
+#include <array>
+
+#include "draw/codepage.h"
+#include "draw/text.h"
+
 namespace {
 
 constexpr const char* DigitNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
@@ -8,6 +13,28 @@ constexpr const char* LowerLetters[] = {"a", "b", "c", "d", "e", "f", "g", "h", 
                                         "n", "o", "p", "q", "r", "s", "t", "u", "v", "w", "x", "y", "z"};
 constexpr const char* UpperLetters[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
                                         "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+
+// The letters of Windows-1250 beyond ASCII lie in Latin-1's letters and
+// Latin Extended-A; the rest of its upper half is punctuation and signs.
+bool IsLetterBeyondAscii(char32_t CodePoint)
+{
+    return CodePoint >= 0xC0 && CodePoint <= 0x17F && CodePoint != 0xD7 && CodePoint != 0xF7;
+}
+
+// One-character names for the bytes 0x80..0xFF.
+constexpr auto UpperHalfNames = [] {
+    std::array<std::array<char, 2>, 128> Names{};
+    for (size_t I = 0; I < Names.size(); ++I) Names[I] = {static_cast<char>(0x80 + I), '\0'};
+    return Names;
+}();
+
+const char* TypedLetterName(char32_t CodePoint)
+{
+    if (!IsLetterBeyondAscii(CodePoint)) return nullptr;
+    const std::optional<char> Byte = Cp1250Byte(CodePoint);
+    if (!Byte || FontCharset.find(*Byte) == std::string_view::npos) return nullptr;
+    return UpperHalfNames[static_cast<unsigned char>(*Byte) - 0x80].data();
+}
 
 } // namespace
 
@@ -26,4 +53,10 @@ const char* KeyNameFor(SDLKey Symbol, SDLMod Modifiers)
     case SDLK_LEFT: return "Left";
     default: return nullptr;
     }
+}
+
+const char* KeyNameFor(const SDL_keysym& Key)
+{
+    if (const char* Letter = TypedLetterName(Key.unicode)) return Letter;
+    return KeyNameFor(Key.sym, Key.mod);
 }

@@ -63,6 +63,14 @@ std::string FallbackLogPath()
     return Folder + "kalmot/kalmot.log";
 }
 
+bool RunsFromInstalledTree(const std::string& ExePath)
+{
+    const auto Slash = ExePath.rfind('/');
+    const std::string Dir = Slash == std::string::npos ? "" : ExePath.substr(0, Slash + 1);
+    struct stat Info {};
+    return stat((Dir + "../share/kalmot/images").c_str(), &Info) == 0 && S_ISDIR(Info.st_mode);
+}
+
 std::string MakeParentFolders(const std::string& Path)
 {
     for (auto Slash = Path.find('/', 1); Slash != std::string::npos; Slash = Path.find('/', Slash + 1)) {

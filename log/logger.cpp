@@ -47,6 +47,14 @@ TLogger::TLogger(const std::string& ExePath, const std::string& Fallback)
     ExeName = Parts.Name;
     ExeDir = Parts.Dir;
 
+    if (RunsFromInstalledTree(ExePath)) {
+        if (Fallback.empty())
+            throw TLogCreateError("cannot create log file: no home folder for the state folder's log of " + ExePath);
+        const std::string Failure = OpenMakingFolders(Fallback);
+        if (Failure.empty()) return;
+        throw TLogCreateError("cannot create log file " + Fallback + ": " + Failure);
+    }
+
     const std::string Beside = LogPathFor(ExePath);
     // A FIFO or a device where the log belongs is refused, not worked around.
     if (const std::string Refusal = RefuseSpecialFile(Beside); !Refusal.empty())
@@ -56,8 +64,7 @@ TLogger::TLogger(const std::string& ExePath, const std::string& Fallback)
     if (Fallback.empty())
         throw TLogCreateError("cannot create log file " + Beside + ": " + BesideFailure +
                               "; no home folder for the fallback log");
-    std::string FallbackFailure = MakeParentFolders(Fallback);
-    if (FallbackFailure.empty()) FallbackFailure = Open(Fallback);
+    const std::string FallbackFailure = OpenMakingFolders(Fallback);
     if (FallbackFailure.empty()) return;
     throw TLogCreateError("cannot create log file " + Beside + ": " + BesideFailure + "; nor the fallback " +
                           Fallback + ": " + FallbackFailure);
@@ -81,6 +88,12 @@ std::string TLogger::Open(const std::string& FilePath)
     const int Reason = errno;
     clear();
     return ReasonText(Reason);
+}
+
+std::string TLogger::OpenMakingFolders(const std::string& FilePath)
+{
+    const std::string Failure = MakeParentFolders(FilePath);
+    return Failure.empty() ? Open(FilePath) : Failure;
 }
 
 void TLogger::Error(const std::string& Message, const std::string& Section)

@@ -22,8 +22,8 @@
 #include "log/log_path.h"
 
 // The log file could be created neither beside the executable nor in the
-// fallback place, or not even its first line written; what() names the
-// files and the reasons.
+// fallback place (for an installed program: not in the fallback place), or
+// not even its first line written; what() names the files and the reasons.
 class TLogCreateError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -38,7 +38,8 @@ public:
     // FallbackLogPath().
     TLogger();
     // Opens (truncating) the log beside the executable at ExePath, else at
-    // Fallback (its folders created); an empty Fallback is not tried.
+    // Fallback (its folders created); an empty Fallback is not tried. An
+    // executable in an installed tree (log_path.h) logs at Fallback alone.
     explicit TLogger(const std::string& ExePath, const std::string& Fallback = FallbackLogPath());
 
     void Error(const std::string& Message, const std::string& Section);
@@ -50,6 +51,8 @@ private:
     bool FailureReported = false;
     // Opens FilePath for the log; "" on success, else the reason.
     std::string Open(const std::string& FilePath);
+    // Opens FilePath after creating its folders; "" on success, else the reason.
+    std::string OpenMakingFolders(const std::string& FilePath);
     void WriteLine(const char* Kind, const std::string& Message, const std::string& Section);
     void LineLost(const std::string& Line, bool IsError, int Reason);
 };

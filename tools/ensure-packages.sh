@@ -12,8 +12,8 @@
 set -euo pipefail
 
 run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev libpng-dev)
-test_packages=(googletest libgtest-dev xvfb xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils xdg-user-dirs
-  dpkg-dev libbenchmark-dev clang libclang-rt-14-dev)
+test_packages=(googletest libgtest-dev xvfb x11-xkb-utils xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
+  xdg-user-dirs dpkg-dev libbenchmark-dev clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
 
 case "${1:-run}" in

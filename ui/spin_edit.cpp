@@ -52,7 +52,8 @@ void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
     if (!S.UpPressed && !S.DownPressed) S.BaseValue = S.Value;
     if (const std::optional<int> Typed = ReadInteger(S.Edit.Text)) S.Value = *Typed;
 
-    const double X0 = ExtendedSum(S.Edit.Pos.X, OffX, 8.0L * S.Edit.MaxLength + 16);
+    // The zones lie where DrawSpinEdit puts the arrows, right of the field's right cap.
+    const double X0 = ExtendedSum(S.Edit.Pos.X, OffX, 8.0L * S.Edit.MaxLength + 9);
     const double Y0 = ExtendedSum(S.Edit.Pos.Y, OffY);
     S.UpHover = MouseOver({X0, Y0, ExtendedSum(X0, 15), ExtendedSum(Y0, 11)});
     S.DownHover = MouseOver({X0, ExtendedSum(Y0, 11), ExtendedSum(X0, 15), ExtendedSum(Y0, 22)});

@@ -28,8 +28,6 @@ TSpinEdit CreateSpinEdit(int X, int Y, int MaxLength, int Value, int MaxValue, i
 // The edit, then the two arrows right of its right cap.
 void DrawSpinEdit(TSpinEdit& S, double OffX, double OffY);
 
-// The edit's update, then the arrows, the bounds and the text.
-//
-// The arrows' hot zones start 7 pixels right of where the arrows are
-// drawn.
+// The edit's update, then the arrows, the bounds and the text. Each arrow
+// reacts over the 16 x 12 pixels from its drawn top-left corner.
 void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/command_line.h"
 #include "support/environment.h"
+#include "support/files.h"
 
 TEST(CommandLine, NoArgumentsRunsAsAlways)
 {
@@ -54,6 +57,14 @@ TEST(CommandLine, HelpNamesTheOptionsTheFoldersAndTheLog)
                              "/var/tmp/state/kalmot/kalmot.log"})
         EXPECT_NE(Help.find(Part), std::string::npos) << Part;
     EXPECT_EQ(VersionText().rfind("kalmot ", 0), 0u);
+
+    // An installed copy names the state folder's log alone.
+    TTempFolder Tree;
+    std::filesystem::create_directories(Tree.Path() / "bin");
+    std::filesystem::create_directories(Tree.Path() / "share" / "kalmot" / "images");
+    const std::string Installed = HelpText((Tree.Path() / "bin" / "kalmot").string());
+    EXPECT_NE(Installed.find("Log: /var/tmp/state/kalmot/kalmot.log\n"), std::string::npos) << Installed;
+    EXPECT_EQ(Installed.find("bin/kalmot.log"), std::string::npos) << Installed;
 }
 
 TEST(CommandLine, ScaleAsksSdl12CompatUnlessTheUserAlreadyDid)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
+#include "draw/codepage.h"
 #include "input/key_names.h"
 #include "screen/screen.h"
 #include "app/video.h"
@@ -109,6 +110,51 @@ TEST_F(InputTest, KeyNamesFollowTheLeftShiftOnly)
     EXPECT_EQ(KeyNameFor(SDLK_UP, KMOD_NONE), nullptr);
     EXPECT_EQ(KeyNameFor(SDLK_TAB, KMOD_NONE), nullptr);
     EXPECT_EQ(KeyNameFor(SDLK_KP_PLUS, KMOD_NONE), nullptr);
+}
+
+TEST_F(InputTest, AKeyTypingAPolishLetterIsNamedByItAndAsciiTypingChangesNoName)
+{
+    // Unicode as SDL_EnableUNICODE gives it: AltGr on a Polish layout, a
+    // key an input method (or xdotool) maps to the letter, then what ASCII
+    // typing and other characters give. "" for no name.
+    constexpr SDLMod AltGr = KMOD_RALT; // as sdl12-compat reports X's AltGr
+    const struct {
+        SDLKey Key;
+        SDLMod Modifiers;
+        Uint16 Unicode;
+        const char* Name; // UTF-8
+    } Cases[] = {
+        {SDLK_a, AltGr, 0x105, "ą"},
+        {SDLK_a, static_cast<SDLMod>(AltGr | KMOD_LSHIFT), 0x104, "Ą"},
+        {SDLK_z, AltGr, 0x17C, "ż"},
+        {SDLK_x, AltGr, 0x17A, "ź"},
+        {SDLK_UNKNOWN, KMOD_NONE, 0xF3, "ó"},
+        {SDLK_WORLD_12, KMOD_RSHIFT, 0x141, "Ł"},
+        {SDLK_a, KMOD_RSHIFT, 'A', "a"},
+        {SDLK_g, KMOD_CAPS, 'G', "g"},
+        {SDLK_1, KMOD_LSHIFT, '!', "!"},
+        {SDLK_COMMA, KMOD_NONE, ',', ""},
+        {SDLK_UNKNOWN, KMOD_NONE, '#', ""},
+        {SDLK_WORLD_1, KMOD_NONE, 0xB6, ""},   // the pilcrow: drawn, but no letter
+        {SDLK_WORLD_2, KMOD_NONE, 0xE4, ""},   // ä: in the code page, not in the font
+        {SDLK_e, AltGr, 0x20AC, "e"},          // the euro sign: no letter either
+    };
+    for (const auto& Case : Cases) {
+        PushKey(Case.Key, true, Case.Modifiers, Case.Unicode);
+        PollEvents(StateMenu);
+        const std::string Name = Cp1250(Case.Name);
+        EXPECT_EQ(KeyDown, !Name.empty()) << Case.Name;
+        EXPECT_EQ(KeyName, Name.empty() ? " " : Name) << Case.Name;
+        PushKey(Case.Key, false);
+        PollEvents(StateMenu);
+    }
+}
+
+TEST_F(InputTest, EveryStartOfTheDisplayTurnsOnTheTypedCharacters)
+{
+    EXPECT_EQ(SDL_EnableUNICODE(-1), 1);
+    ToggleFullScreen();
+    EXPECT_EQ(SDL_EnableUNICODE(-1), 1);
 }
 
 TEST_F(InputTest, AKeyTapInOnePollIsReportedAndReleasedInTheNext)

@@ -15,7 +15,7 @@ namespace {
 constexpr int TornadoX = 150, TornadoY = 165;       // "Symulacja tornada", (111, 154)-(257, 180)
 constexpr int FullScreenX = 150, FullScreenY = 245; // "Fullscreen [Alt+Enter]", (111, 232)-(297, 258)
 constexpr int GapX = 150, GapY = 220;               // the free row between the buttons
-constexpr int UpArrowX = 510, UpArrowY = 208;       // the spin edit's up zone, (505, 204)-(520, 215)
+constexpr int UpArrowX = 510, UpArrowY = 208;       // on the spin edit's up arrow, (498, 204)-(513, 215)
 
 // The progress bar's frame starts at (361, 230); block k's second column
 // is 364 + 8k.

@@ -99,9 +99,17 @@ TEST(Program, FindsItsImagesFromAnyWorkingFolder)
         fs::create_directories(Elsewhere.Path() / "data" / "images");
         fs::copy_file(SourceImages / "mouse.bmp", Elsewhere.Path() / "data" / "images" / "mouse.bmp");
 
-        const TProcessResult Result = RunProgram(Exe, Elsewhere.Path(), true);
+        TTempFolder State;
+        TRunRequest Request;
+        Request.Environment["XDG_STATE_HOME"] = State.Path().string();
+        const TProcessResult Result = RunProgram(Exe, Elsewhere.Path(), true, Request);
         EXPECT_EQ(Result.ExitCode, 0) << Result.Errors;
-        EXPECT_EQ(ReadLines(LogPathFor(Exe.string())).size(), 2u);
+        // Only a program in an installed tree logs to the state folder.
+        const bool Installed = Layout.Images == std::string("share/kalmot/images");
+        const fs::path StateLog = State.Path() / "kalmot" / "kalmot.log";
+        EXPECT_EQ(ReadLines(Installed ? StateLog : fs::path(LogPathFor(Exe.string()))).size(), 2u);
+        EXPECT_NE(fs::exists(LogPathFor(Exe.string())), Installed);
+        EXPECT_EQ(fs::exists(StateLog), Installed);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
+#include "draw/codepage.h"
 #include "screen/screen.h"
 #include "support/headless.h"
 #include "ui/edit.h"
@@ -59,6 +60,27 @@ TEST(QuickInput, KeyTapsInOneFrameAllLandInAnEditInTheirOrder)
     PushKey(SDLK_x, true, KMOD_LSHIFT); // and held
     Typed.Frames(5);
     EXPECT_EQ(Typed.Field.Text, "Hello!abX") << "the tap deleted once, the held key typed once";
+}
+
+TEST(QuickInput, PolishLettersTypedInOneFrameAllLandInAnEdit)
+{
+    THeadless Program;
+    PollEvents(StateMenu);
+    TTypedField Typed;
+    // As a Polish layout's AltGr types them, and as keys that type the
+    // letter alone (an input method, xdotool) do.
+    constexpr SDLMod AltGr = KMOD_RALT; // as sdl12-compat reports X's AltGr
+    for (const auto& [Key, Unicode] : {std::pair{SDLK_a, 0x105}, {SDLK_e, 0x119}, {SDLK_l, 0x142}}) {
+        PushKey(Key, true, AltGr, static_cast<Uint16>(Unicode));
+        PushKey(Key, false, AltGr);
+    }
+    for (const Uint16 Unicode : {0xF3, 0x15B, 0x17B}) {
+        PushKey(SDLK_UNKNOWN, true, KMOD_NONE, Unicode);
+        PushKey(SDLK_UNKNOWN, false);
+    }
+    Typed.Frames(14);
+    EXPECT_EQ(Typed.Field.Text, Cp1250("Hello!ąęłóśŻ"));
+    EXPECT_EQ(Typed.Field.Caret, 12);
 }
 
 TEST(QuickInput, FastTypingInTheMenuShowsWhatSlowTypingShows)

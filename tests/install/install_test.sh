@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# The installed program: `cmake --install` into a temporary DESTDIR puts
-# every file in place, the installed binary runs from an unrelated folder
-# and finds its images relative to itself, its log goes to the state folder
-# when the binary's folder is read-only, and `cpack -G DEB` makes a package
-# with the same files and the sdl12-compat runtime as a dependency.
+# The installed program: building the program alone makes everything that
+# installing needs, with the images beside the program in the build folder;
+# `cmake --install` into a temporary DESTDIR puts every file in place, the
+# installed binary runs from an unrelated folder, finds its images relative
+# to itself and logs to the state folder, never into its bin/; and
+# `cpack -G DEB` makes a package with the same files and the sdl12-compat
+# runtime as a dependency.
 # Usage: install_test.sh <build folder>
 set -uo pipefail
 build="$(cd "$1" && pwd)"
@@ -32,6 +34,21 @@ expected_files=(
 )
 for image in mouse font button check radio window edit spin progress empty; do
   expected_files+=("share/kalmot/images/$image.bmp")
+done
+
+# --- building the program ----------------------------------------------------
+# What the program's target makes, made again from nothing: the icons that
+# installing takes and the images a build runs with from any folder.
+source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
+rm -f "$build"/dist/icons/kalmot-*.png
+rm -rf "$build/data/images"
+cmake --build "$build" --target kalmot >"$work/build.out" 2>&1 || fail "building kalmot failed: $(cat "$work/build.out")"
+for size in 48 256; do
+  [ -f "$build/dist/icons/kalmot-$size.png" ] || fail "building kalmot did not draw the ${size}x${size} icon"
+done
+for image in mouse.bmp font.bmp button.bmp check.bmp radio.bmp window.bmp edit.bmp spin.bmp progress.bmp empty.bmp FONT-LICENSE; do
+  cmp -s "$source_dir/data/images/$image" "$build/data/images/$image" \
+    || fail "building kalmot did not put data/images/$image beside it"
 done
 
 # --- cmake --install ---------------------------------------------------------
@@ -82,34 +99,35 @@ run_installed() {
   app_pid=""
 }
 
-code="$(run_installed "$root/bin/kalmot" "")"
+# The log goes to $XDG_STATE_HOME/kalmot/ though bin/ can be written (as
+# root can write anywhere).
+code="$(run_installed "$root/bin/kalmot" "" XDG_STATE_HOME="$work/state")"
 [ "$code" -eq 0 ] || fail "the installed program ended with $code: $(cat "$work/run.out")"
-[ "$(wc -l <"$root/bin/kalmot.log")" -eq 2 ] || fail "no two-line log beside the installed binary"
-rm "$root/bin/kalmot.log"
+[ ! -e "$root/bin/kalmot.log" ] || fail "the installed program wrote its log into its bin/"
+[ "$(wc -l <"$work/state/kalmot/kalmot.log")" -eq 2 ] || fail "no two-line log in \$XDG_STATE_HOME/kalmot/"
 
-# With bin/ read-only the log goes to $XDG_STATE_HOME, else ~/.local/state.
-# root writes to read-only folders anyway, so root runs it as nobody.
+# Without XDG_STATE_HOME, in ~/.local/state. As root it runs as nobody, so
+# that the unwritable home below is unwritable to it.
 user=""
 [ "$(id -u)" -eq 0 ] && user=nobody
 home="$work/home"
 mkdir -p "$home"
 [ -n "$user" ] && { chown "$user" "$home"; chmod -R a+rX "$work"; chmod a+x "$work"; }
-chmod a-w "$root/bin"
 code="$(run_installed "$root/bin/kalmot" "$user" -u XDG_STATE_HOME HOME="$home")"
-[ "$code" -eq 0 ] || fail "with bin/ read-only the program ended with $code: $(cat "$work/run.out")"
-[ ! -e "$root/bin/kalmot.log" ] || fail "a log was written into the read-only bin/"
+[ "$code" -eq 0 ] || fail "without XDG_STATE_HOME the program ended with $code: $(cat "$work/run.out")"
 fallback="$home/.local/state/kalmot/kalmot.log"
 [ -f "$fallback" ] || fail "no log at $fallback: $(cat "$work/run.out")"
 grep -q 'Starting Application' "$fallback" && grep -q 'Terminating Application' "$fallback" \
-  || fail "the fallback log lacks the status lines: $(cat "$fallback")"
+  || fail "the state folder's log lacks the status lines: $(cat "$fallback")"
 
-# Neither place writable: both named on standard error, exit code 1.
+# The state folder unwritable: it is named on standard error, exit code 1,
+# and still nothing lands in bin/.
 chmod a-w "$home"
 code="$(run_installed "$root/bin/kalmot" "$user" HOME="$home" XDG_STATE_HOME="$home/state")"
-[ "$code" -eq 1 ] || fail "with no writable log place the program ended with $code"
-grep -q "$root/bin/kalmot.log" "$work/run.out" && grep -q "$home/state/kalmot/kalmot.log" "$work/run.out" \
-  || fail "the error does not name both log places: $(cat "$work/run.out")"
-chmod u+w "$home" "$root/bin"
+[ "$code" -eq 1 ] || fail "with no writable state folder the program ended with $code"
+grep -q "$home/state/kalmot/kalmot.log" "$work/run.out" || fail "the error does not name the log: $(cat "$work/run.out")"
+[ ! -e "$root/bin/kalmot.log" ] || fail "the log went into bin/ when the state folder failed"
+chmod u+w "$home"
 
 # --- cpack -G DEB ------------------------------------------------------------
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package") >"$work/cpack.out" 2>&1 \
@@ -126,6 +144,8 @@ grep -q 'libstdc++6' <<<"$depends" || fail "the package does not depend on the C
 
 # The package's tree, unpacked anywhere, runs.
 dpkg-deb -x "$deb" "$work/unpacked"
-code="$(run_installed "$work/unpacked/usr/bin/kalmot" "")"
+code="$(run_installed "$work/unpacked/usr/bin/kalmot" "" XDG_STATE_HOME="$work/package-state")"
 [ "$code" -eq 0 ] || fail "the packaged program ended with $code: $(cat "$work/run.out")"
-echo "ok: installed $(echo "${#expected_files[@]}") files, fallback log, package $(basename "$deb") ($depends)"
+[ -f "$work/package-state/kalmot/kalmot.log" ] && [ ! -e "$work/unpacked/usr/bin/kalmot.log" ] \
+  || fail "the packaged program did not log to the state folder alone"
+echo "ok: the program's build makes what installing needs; installed $(echo "${#expected_files[@]}") files, log in the state folder, package $(basename "$deb") ($depends)"

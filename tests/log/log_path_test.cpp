@@ -37,6 +37,21 @@ TEST(FallbackLogPath, WithoutHomeVariableUsesTheUsersHomeFolder)
     EXPECT_TRUE(Path.ends_with("/.local/state/kalmot/kalmot.log")) << Path;
 }
 
+TEST(RunsFromInstalledTree, OnlyWithImagesUnderShareBesideTheProgram)
+{
+    TTempFolder Tree;
+    const auto Folders = [&](const char* Path) { std::filesystem::create_directories(Tree.Path() / Path); };
+    Folders("usr/bin");
+    Folders("usr/share/kalmot/images");
+    Folders("build/data/images");
+    Folders("opt/bin");
+    Folders("opt/share");
+    std::ofstream(Tree.Path() / "opt/share/kalmot") << "a file where the folder would be";
+    EXPECT_TRUE(RunsFromInstalledTree((Tree.Path() / "usr/bin/kalmot").string()));
+    EXPECT_FALSE(RunsFromInstalledTree((Tree.Path() / "build/kalmot").string())) << "a build folder";
+    EXPECT_FALSE(RunsFromInstalledTree((Tree.Path() / "opt/bin/kalmot").string()));
+}
+
 TEST(MakeParentFolders, CreatesTheMissingFoldersForTheUserAlone)
 {
     TTempFolder Folder;

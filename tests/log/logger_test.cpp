@@ -92,6 +92,35 @@ TEST(Logger, FallsBackWhenTheExecutablesFolderCannotTakeTheLog)
     EXPECT_EQ(ReadFile(Fallback), FallbackLog) << "the fallback was opened";
 }
 
+TEST(Logger, AnInstalledProgramLogsToTheStateFolderAloneThoughItsFolderIsWritable)
+{
+    TTempFolder Tree;
+    std::filesystem::create_directories(Tree.Path() / "bin");
+    std::filesystem::create_directories(Tree.Path() / "share" / "kalmot" / "images");
+    const std::string Exe = (Tree.Path() / "bin" / "kalmot").string();
+    const auto State = Tree.Path() / "state" / "kalmot" / "kalmot.log";
+    {
+        TLogger Logger(Exe, State.string());
+        EXPECT_EQ(Logger.ExeDir, (Tree.Path() / "bin").string() + "/");
+        Logger.Status("Starting Application", "Initialization");
+    }
+    EXPECT_EQ(ReadLines(State).size(), 1u);
+
+    // Where the state folder cannot take it, the log fails; it does not
+    // go into bin/ instead.
+    std::filesystem::remove_all(Tree.Path() / "state");
+    std::ofstream(Tree.Path() / "state") << "a file where the state folder should be";
+    try {
+        TLogger Logger(Exe, State.string());
+        FAIL() << "a log was opened";
+    } catch (const TLogCreateError& Failure) {
+        EXPECT_NE(std::string(Failure.what()).find(State.string() + ": cannot create"), std::string::npos)
+            << Failure.what();
+    }
+    EXPECT_THROW(TLogger(Exe, ""), TLogCreateError) << "no home folder";
+    EXPECT_FALSE(std::filesystem::exists(Tree.Path() / "bin" / "kalmot.log"));
+}
+
 TEST(Logger, NamesBothFilesAndReasonsWhenNeitherCanBeCreated)
 {
     TTempFolder Folder;

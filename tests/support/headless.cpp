@@ -79,13 +79,14 @@ void PushMouseButton(bool Down, Uint8 Button)
     SDL_PushEvent(&E);
 }
 
-void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers)
+void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers, Uint16 Unicode)
 {
     SDL_Event E{};
     E.type = Down ? SDL_KEYDOWN : SDL_KEYUP;
     E.key.state = Down ? SDL_PRESSED : SDL_RELEASED;
     E.key.keysym.sym = Symbol;
     E.key.keysym.mod = Modifiers;
+    E.key.keysym.unicode = Unicode;
     SDL_PushEvent(&E);
 }
 

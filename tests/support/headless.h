@@ -54,7 +54,8 @@ void DragAt(THeadless& Program, int Frame, int X1, int Y1, int X2, int Y2);
 
 // Input through SDL's queue.
 void PushMouseButton(bool Down, Uint8 Button = SDL_BUTTON_LEFT);
-void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers = KMOD_NONE);
+// Unicode: the character a key-down types, as SDL_EnableUNICODE gives it.
+void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers = KMOD_NONE, Uint16 Unicode = 0);
 // A key's press and release, both at once.
 void TapKey(SDLKey Symbol);
 void PushQuit();

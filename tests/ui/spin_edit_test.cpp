@@ -9,8 +9,8 @@
 namespace {
 
 // The menu's spin edit at offset (100, 200): the field starts at (105, 231);
-// the arrows are drawn from x = 242 but their zones are (249, 231)-(264, 242)
-// for up and (249, 242)-(264, 253) for down.
+// the arrows are drawn from x = 242, 15 pixels wide, and react over
+// (242, 231)-(257, 242) for up and (242, 242)-(257, 253) for down.
 constexpr int UpX = 255, UpY = 235, DownY = 248;
 constexpr int CharX2 = 120; // over the second character of the field
 
@@ -30,8 +30,6 @@ protected:
 
 TEST_F(SpinEditTest, DraggingAnArrowCountsOnePerPixelFromThePress)
 {
-    Press(245, UpY); // on the drawn arrow, outside its zone
-    EXPECT_EQ(Update(), 50);
     Press(UpX, UpY);
     EXPECT_EQ(Update(), 51);
     Hold(UpX + 18, UpY - 24); // 30 pixels away in a straight line
@@ -46,6 +44,26 @@ TEST_F(SpinEditTest, DraggingAnArrowCountsOnePerPixelFromThePress)
     EXPECT_EQ(Update(), 99);
     Hold(UpX, DownY + 10);
     EXPECT_EQ(Update(), 89);
+}
+
+TEST_F(SpinEditTest, ArrowsReactWhereTheyAreDrawn)
+{
+    // Each press on a fresh spin edit: the left half of each drawn arrow,
+    // its last drawn column, and the strip right of it that is no arrow.
+    const auto Pressed = [this](int X, int Y) {
+        S = CreateSpinEdit(5, 31, 16, 50, 100, 0, 0, 0, 0);
+        Press(X, Y);
+        return Update();
+    };
+    for (int X : {242, 245, 249, 256}) {
+        EXPECT_EQ(Pressed(X, UpY), 51) << X;
+        EXPECT_EQ(Pressed(X, DownY), 49) << X;
+    }
+    for (int X : {259, 262, 264}) {
+        EXPECT_EQ(Pressed(X, UpY), 50) << X;
+        EXPECT_EQ(Pressed(X, DownY), 50) << X;
+    }
+    EXPECT_EQ(Pressed(241, UpY), 50) << "the field's right cap";
 }
 
 TEST_F(SpinEditTest, TypedValueIsBounded)
