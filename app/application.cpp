@@ -58,8 +58,10 @@ int RunApplication(Uint32 StartFlags)
             try {
                 RunScreenLoop();
                 ExitCode = EXIT_SUCCESS;
-            } catch (const TVideoLost&) {
-                // the failed modes are in the log already
+            } catch (const TVideoLost& Lost) {
+                // Each failed mode is in the log already; without a window
+                // there is nothing left to run.
+                std::cerr << "kalmot: " << Lost.what() << " (the log says why)\n";
             }
         }
     } catch (const TLogCreateError& Failure) {

@@ -22,5 +22,5 @@ void ResetProgramState();
 // The whole run: log, start-up, screens, shutdown, starting in the mode
 // StartFlags (0: a window, or SDL_FULLSCREEN). Returns the exit code: 0
 // after a normal end, 1 when the log, the images or the display could not
-// be opened.
+// be opened, or a full-screen switch could open neither mode.
 int RunApplication(Uint32 StartFlags = 0);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,9 +13,11 @@
 #include "app/data_folder.h"
 #include "app/image_file.h"
 #include "app/system_pointer.h"
+#include "app/video_driver.h"
 #include "input/input_state.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
+#include "log/log_path.h"
 #include "log/logger.h"
 
 Uint32 VideoFlags = 0;
@@ -50,9 +53,33 @@ const std::array<TImageFile, 11> ImageFiles = {{
     {&EmptyImage2, "empty.bmp", false, {1, 1, 64, 64}},
 }};
 
+// What the opening under way is for, put before each of its error lines:
+// "" at start-up, else which mode of a full-screen switch failed.
+std::string Purpose;
+
 void Fail(const std::string& Message)
 {
-    if (Log) Log->Error(Message, "Initialize");
+    if (Log) Log->Error(Purpose + Message, "Initialize");
+}
+
+// With no display the program cannot start; this says how to give it one.
+void ReportNoDisplay(const std::string& Reason)
+{
+    std::cerr << "kalmot: Could not initialize SDL : " << Reason
+              << ". There is no display: run it from a desktop session, or headless under xvfb-run -s '-screen 0 "
+                 "1024x768x24' "
+              << RunningExecutablePath() << ", or with SDL_VIDEODRIVER=dummy to run it with none\n";
+}
+
+const char* ModeName(Uint32 Flags) { return (Flags & SDL_FULLSCREEN) != 0 ? "full screen" : "the window"; }
+
+// InitVideo with Why put before its error lines.
+bool OpenVideo(Uint32 Flags, const std::string& Why)
+{
+    Purpose = Why;
+    const bool Opened = InitVideo(Flags);
+    Purpose.clear();
+    return Opened;
 }
 
 std::string SdlReason() { return SDL_GetError(); }
@@ -124,17 +151,22 @@ bool InitVideo(Uint32 Flags)
     // the screen's refresh that is once per refresh, not thousands of times
     // a second. A setting of the user's own wins.
     setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
-    if (SDL_Init(SDL_INIT_VIDEO) == -1) {
-        Fail("Could not initialize SDL : " + SdlReason());
-        SDL_Quit();
+    if (const std::string Reason = StartSdlVideo(); !Reason.empty()) {
+        Fail("Could not initialize SDL : " + Reason);
+        if (Purpose.empty()) ReportNoDisplay(Reason);
         return false;
     }
 
-    Screen = SetVideoModeFunction(DisplayWidth, DisplayHeight, BitsPerPixel, Flags | SDL_HWPALETTE);
-    const bool ModeSet = Screen != nullptr;
+    std::string ModeReason;
+    const bool ModeSet = RetryBriefly([&] {
+        Screen = SetVideoModeFunction(DisplayWidth, DisplayHeight, BitsPerPixel, Flags | SDL_HWPALETTE);
+        if (Screen != nullptr) return TTry::Succeeded;
+        ModeReason = SdlReason();
+        return TTry::Failed;
+    });
     if (!ModeSet)
         Fail("Couldn't set " + std::to_string(DisplayWidth) + "x" + std::to_string(DisplayHeight) +
-             " video mode : " + SdlReason());
+             " video mode : " + ModeReason);
 
     if (!LoadImages() || !ModeSet) {
         CloseVideo();
@@ -171,11 +203,13 @@ void CloseVideo()
 void ToggleFullScreen()
 {
     const Uint32 Previous = VideoFlags;
+    const Uint32 Next = Previous == 0 ? SDL_FULLSCREEN : 0;
     CloseVideo();
-    VideoFlags = Previous == 0 ? SDL_FULLSCREEN : 0;
-    if (InitVideo(VideoFlags)) return;
-    VideoFlags = Previous; // the error is logged; carry on in the mode that worked
-    if (InitVideo(VideoFlags)) return;
+    VideoFlags = Next;
+    if (OpenVideo(Next, std::string("Couldn't switch to ") + ModeName(Next) + " : ")) return;
+    // The running screen carries on in the mode that worked.
+    VideoFlags = Previous;
+    if (OpenVideo(Previous, std::string("Couldn't reopen ") + ModeName(Previous) + " : ")) return;
     throw TVideoLost();
 }
 
@@ -183,6 +217,7 @@ void ResetVideoSettings()
 {
     VideoFlags = 0;
     SetVideoModeFunction = SDL_SetVideoMode;
+    ForgetVideoDriver();
 }
 
 void ClearScreen()

@@ -19,8 +19,11 @@ public:
     TVideoLost() : std::runtime_error("the display could not be reopened") {}
 };
 
-// Starts SDL, opens the mode with Flags and loads the eleven images. On a
-// failure it writes an error line in the log, closes SDL and returns false.
+// Starts SDL (video_driver.h), opens the mode with Flags and loads the
+// eleven images; a start or a mode that fails is tried again a few times
+// first. On a failure it writes an error line in the log, closes SDL and
+// returns false; at start-up, a display SDL cannot reach is also told on
+// standard error, with the ways to get one.
 bool InitVideo(Uint32 Flags);
 
 // The file names of the images, each once, in load order; they are read
@@ -30,9 +33,9 @@ std::vector<std::string> ImageFileNames();
 // Releases the images and the display and ends SDL.
 void CloseVideo();
 
-// Reopens the display in the other mode, reloading the images. If that mode
-// cannot be opened, the previous one is reopened; if neither opens, throws
-// TVideoLost.
+// Reopens the display in the other mode, on the first start's driver,
+// reloading the images. If that mode cannot be opened, an error line names
+// it and the previous one is reopened; if neither opens, throws TVideoLost.
 void ToggleFullScreen();
 
 // Fills the display with black.
@@ -45,5 +48,6 @@ void DrawCursor();
 using TSetVideoMode = SDL_Surface* (*)(int Width, int Height, int BitsPerPixel, Uint32 Flags);
 extern TSetVideoMode SetVideoModeFunction;
 
-// A window again at the next InitVideo, opened by SDL_SetVideoMode.
+// A window again at the next InitVideo, opened by SDL_SetVideoMode and
+// SDL_Init on a driver SDL chooses afresh.
 void ResetVideoSettings();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "draw/display.h"
@@ -200,12 +201,20 @@ namespace {
 constexpr int64_t WholeLinePoints = int64_t{1} << 19;
 
 // One coordinate of a line's points stepped in whole numbers: point I lies
-// at Start + I * Delta / N exactly, and Round of the long-double sum that
-// LerpPoint works out is that value rounded to nearest. The sum is within
-// |Delta| * 2^-52 of it, while a value that is not a tie is at least
-// 1 / (2N) from one; for lines of up to WholeLinePoints points (so |Delta|
-// <= N) the two always round alike. Ties, exactly half-way, are left to
+// at Start + I * Delta / N exactly, and Round of the sum in Extended that
+// LerpPoint works out is that value rounded to nearest. With u the unit
+// roundoff of double and e that of Extended, the parameter I / N stored as
+// a double is off by at most 2u of itself, its product with Delta by e
+// more, and the sum with Start by e of a value below 2^31: the sum is
+// within (2u + e) |Delta| + e 2^31 of the exact value, while a value that is
+// not a tie is at least 1 / (2N) from one. For lines of up to
+// WholeLinePoints points (so |Delta| <= N + 1) the two always round alike,
+// in either arithmetic of Extended. Ties, exactly half-way, are left to
 // LerpPoint's own sum: they depend on how the parameter rounds.
+constexpr double DoubleUnit = std::numeric_limits<double>::epsilon() / 2;
+constexpr double LineSumError = (2 * DoubleUnit + ExtendedUnit) * (WholeLinePoints + 1) + ExtendedUnit * 0x1p31;
+static_assert(LineSumError * 2 * WholeLinePoints < 1, "a line's sums cannot cross a tie");
+
 class TWholeStepper {
 public:
     TWholeStepper(int Start, int End, int64_t N, int64_t First)

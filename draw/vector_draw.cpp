@@ -47,7 +47,7 @@ void DrawArrow(const TVector& V, Uint32 Colour, const TVector& At, double Scale)
     const int Tx = SaturatingSum(X0, Round(Dx));
     const int Ty = SaturatingSum(Y0, Round(Dy));
     DrawLine(Screen, X0, Y0, Tx, Ty, Colour);
-    for (const Extended Turn : {30.0L, -30.0L}) {
+    for (const Extended Turn : {Extended(30), Extended(-30)}) {
         const TPoint Barb = RotatePoint(static_cast<double>(static_cast<Extended>(Tx) - 10), Ty, Tx, Ty,
                                         static_cast<double>(Extended(V.Angle) + Turn));
         DrawLine(Screen, Tx, Ty, Barb.X, Barb.Y, Colour);

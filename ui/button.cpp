@@ -12,9 +12,9 @@
 TButton CreateButton(const std::string& Caption, int X, int Y, int MinWidth, int MinHeight)
 {
     TButton B;
-    const Extended TextWidth = 8.0L * static_cast<Extended>(Caption.size());
+    const Extended TextWidth = Extended(8) * static_cast<Extended>(Caption.size());
     B.Bounds.A = MakeVector(X, Y);
-    B.Bounds.B = MakeVector(static_cast<double>(X + TextWidth + 10), static_cast<double>(Y + 26.0L));
+    B.Bounds.B = MakeVector(static_cast<double>(X + TextWidth + 10), static_cast<double>(Y + Extended(26)));
     UpdateSegment(B.Bounds);
     if (MinWidth > B.Bounds.Delta.X) {
         B.Bounds.B.X = static_cast<double>(MinWidth + static_cast<Extended>(B.Bounds.A.X));

@@ -53,7 +53,7 @@ void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
     if (const std::optional<int> Typed = ReadInteger(S.Edit.Text)) S.Value = *Typed;
 
     // The zones lie where DrawSpinEdit puts the arrows, right of the field's right cap.
-    const double X0 = ExtendedSum(S.Edit.Pos.X, OffX, 8.0L * S.Edit.MaxLength + 9);
+    const double X0 = ExtendedSum(S.Edit.Pos.X, OffX, Extended(8) * S.Edit.MaxLength + 9);
     const double Y0 = ExtendedSum(S.Edit.Pos.Y, OffY);
     S.UpHover = MouseOver({X0, Y0, ExtendedSum(X0, 15), ExtendedSum(Y0, 11)});
     S.DownHover = MouseOver({X0, ExtendedSum(Y0, 11), ExtendedSum(X0, 15), ExtendedSum(Y0, 22)});

@@ -50,10 +50,11 @@ void UpdateFocus(TWindow& W, bool Active, bool FocusEvent)
 // updates (255, 242, 230, 219, ... 128 and 128, 141, 153, 164, ... 255).
 void Fade(TWindow& W)
 {
+    constexpr Extended Tenth = Extended(1) / 10; // 0.1 as rounded to Extended
     if (W.Focused && W.Alpha < 255)
-        W.Alpha = static_cast<Uint8>(W.Alpha + Ceil(static_cast<Extended>(255 - W.Alpha) * 0.1L));
+        W.Alpha = static_cast<Uint8>(W.Alpha + Ceil(static_cast<Extended>(255 - W.Alpha) * Tenth));
     else if (!W.Focused && W.Alpha > FadedAlpha)
-        W.Alpha = static_cast<Uint8>(W.Alpha - Ceil(static_cast<Extended>(W.Alpha - FadedAlpha) * 0.1L));
+        W.Alpha = static_cast<Uint8>(W.Alpha - Ceil(static_cast<Extended>(W.Alpha - FadedAlpha) * Tenth));
 }
 
 // Dragging: the window follows the mouse, kept on the 800x600 display. Only X and

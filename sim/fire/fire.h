@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "sim/geometry/rounding.h"
+
 // Heat values indexed [column][row]; row 0 is the top row.
 using TFireGrid = std::vector<std::vector<int32_t>>;
 
@@ -45,7 +47,7 @@ void InitFire(TFireCell& F, int32_t Left, int32_t Top, int32_t Columns, int32_t 
 // A record whose Cells do not have the shape Columns x Rows is left alone.
 void StepFire(TFireCell& F);
 
-// The same step with every cell summed in long double by SpreadHeat: the
+// The same step with every cell summed in Extended by SpreadHeat: the
 // reference StepFire is held to, and its way for grids of more rows.
 void StepFireLiteral(TFireCell& F);
 
@@ -55,12 +57,15 @@ void StepFireLiteral(TFireCell& F);
 // cooling.
 int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows);
 
-// Grids of up to this many rows step in whole-number arithmetic.
-constexpr int32_t WholeSpreadRows = 1 << 20;
+// Grids of up to this many rows step in whole-number arithmetic: fewer
+// where Extended is double, whose sums are rounded more coarsely.
+constexpr int32_t WholeSpreadRows = ExtendedDigits >= 64 ? 1 << 20 : 1 << 19;
 
 // SpreadHeat for grids of 1 to WholeSpreadRows rows, worked out in whole
-// numbers from Sum = Left + Right + 2 Centre: the exact value Sum / 4 -
-// 255 / Rows rounded half to even. The long-double sum lies within 2^-29
-// of it, a value that is not a tie at least 1 / (4 Rows) from the nearest
+// numbers from Sum = Left + Right + 2 Centre: the exact value of
+// Sum / 4 - 255 / Rows rounded half to even. SpreadHeat's sum in Extended
+// is off it by at most ExtendedUnit (|Sum| / 4 + 511), where |Sum| <= 2^33;
+// a value that is not a tie lies at least 1 / (4 Rows) from the nearest
 // tie, and a tie is summed exactly; so both round to the same whole number.
+static_assert(ExtendedUnit * (0x1p31 + 511) * 4 * WholeSpreadRows < 1, "the sum cannot cross a tie");
 int32_t SpreadHeatWhole(int64_t Sum, int32_t Rows);

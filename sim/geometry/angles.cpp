@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "sim/geometry/trigonometry.h"
+
 Extended CosTable[361];
 Extended SinTable[361];
 
@@ -13,8 +15,8 @@ void InitAngleTables()
 {
     for (int I = 0; I <= 360; ++I) {
         const Extended Radians = I * (Pi / 180);
-        CosTable[I] = std::cos(Radians);
-        SinTable[I] = std::sin(Radians);
+        CosTable[I] = Cosine(Radians);
+        SinTable[I] = Sine(Radians);
     }
 }
 
@@ -37,7 +39,7 @@ int NormalizeAngle(double A)
 double DirectionAngle(Extended X1, Extended Y1, Extended X2, Extended Y2)
 {
     if (Y2 == Y1) return X2 < X1 ? 180 : 0;
-    const Extended T = std::atan((X1 - X2) / (Y1 - Y2)) * (180 / Pi);
+    const Extended T = ArcTangent((X1 - X2) / (Y1 - Y2)) * (180 / Pi);
     return static_cast<double>(Y2 < Y1 ? 270 - T : 90 - T);
 }
 

@@ -3,7 +3,6 @@
 #include "sim/geometry/geometry.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 void UpdateSegment(TSegment& S) { S.Delta = VectorDiff(S.B, S.A); }
@@ -60,23 +59,21 @@ TSegmentBox SegmentBox(const TSegment& S)
     Box.Dx = S.B.X - S.A.X;
     Box.Dy = S.B.Y - S.A.Y;
     Box.Reach = std::max({std::fabs(S.A.X), std::fabs(S.A.Y), std::fabs(S.B.X), std::fabs(S.B.Y)});
-    // An infinity or NaN: no bound holds, nothing is sure.
-    if (!(Box.Reach <= DBL_MAX)) Box.Reach = HUGE_VAL;
+    // An infinity, a NaN or a product that could overflow: no bound holds,
+    // nothing is sure.
+    if (!(Box.Reach <= SurelyMissReach)) Box.Reach = HUGE_VAL;
     return Box;
 }
 
-// SegmentsCross reads the signs of cross products summed from six products
-// in extended precision: with M the largest coordinate, each is off the
-// true value by less than 2^-58 M^2. The double cross product here is off
-// by less than 2^-48 M^2. A double one beyond 2^-46 M^2 (and beyond any
-// underflow) therefore has the true sign, and so has the extended one, and
-// neither is zero. The sides decided here are then the signs that
-// SegmentsCross finds, and its point-on-segment tests fail for every point
-// off the line; those on the line are ruled out by the box.
+// A double cross product beyond SurelyMissMargin M^2 (and beyond any
+// underflow) has the sign SegmentsCross finds, in either arithmetic of
+// Extended (segment.h). The sides decided here are then its signs, and its
+// point-on-segment tests fail for every point off the line; those on the
+// line are ruled out by the box.
 bool SegmentsSurelyMiss(const TSegment& P, const TSegmentBox& PBox, const TSegment& Q, const TSegmentBox& QBox)
 {
     const double M = std::max(PBox.Reach, QBox.Reach);
-    const double Threshold = M * M * 0x1p-46 + 0x1p-1000; // infinite when M is
+    const double Threshold = M * M * SurelyMissMargin + SurelyMissFloor; // infinite when M is
     // P's ends on one side of Q's line: s3 = s4, and neither lies on Q.
     if (SurelyOneSide(Q, QBox, P, Threshold))
         return (!InBox(PBox, Q.A) && !InBox(PBox, Q.B)) || SurelyOneSide(P, PBox, Q, Threshold);

@@ -23,8 +23,9 @@
 // fails the first operation that changes it.
 //
 // The wall test is not guarded: its cross products are worked out in
-// extended precision and only their signs are read, which stay right even
-// where the double result overflows. SetVectorLength's zero length is
+// Extended and only their signs are read. Where double is the arithmetic of
+// Extended, a sum that overflows may read as no side at all; that is a
+// miss, not a fault. SetVectorLength's zero length is
 // handled by SetVectorLength itself and is no fault.
 
 namespace {

@@ -30,13 +30,17 @@ int CellOf(double X)
 // spare. The cross product is linear in P, so it is enough that the four
 // corners clear a margin that also covers the rounding of the corners' own
 // cross products and of P's: with M the largest coordinate of the wall and
-// of the block, each is off by less than 2^-48 M^2, and SegmentsSurelyMiss
-// asks for 2^-46 M^2 (plus its guard against underflow), so the corners
-// must clear 2^-45 M^2 and twice that guard. A NaN fails every comparison.
+// of the block, each is off by less than DoubleCrossError M^2, and
+// SegmentsSurelyMiss asks for SurelyMissMargin M^2 (plus its guard against
+// underflow), so the corners must clear CellMargin M^2 and twice that
+// guard. A NaN fails every comparison.
+constexpr double CellMargin = 2 * SurelyMissMargin;
+static_assert(CellMargin >= SurelyMissMargin + 2 * DoubleCrossError, "the corners clear both roundings");
+
 bool CellOnOneSide(const TVector& Start, const TSegmentBox& Wall, double X0, double Y0, double Reach)
 {
     const double M = std::max(Reach, Wall.Reach);
-    const double Margin = M * M * 0x1p-45 + 0x1p-999;
+    const double Margin = M * M * CellMargin + 2 * SurelyMissFloor;
     int Above = 0, Below = 0;
     for (const double X : {X0, X0 + CellSize})
         for (const double Y : {Y0, Y0 + CellSize}) {

@@ -90,10 +90,10 @@ TWhirl CreateWhirl(int32_t N)
     TWhirl W;
     W.Capacity = std::max<int32_t>(N, 1);
     W.Radius = 100.0;
-    W.Lift = MakeVector(0, static_cast<double>(-100.0L / W.Capacity));
+    W.Lift = MakeVector(0, static_cast<double>(Extended(-100) / W.Capacity));
     W.Follow = 0.65;
     W.Shrink = 0.5;
-    if (W.Capacity > 5) W.Shrink = static_cast<double>(1 - 5.0L / W.Capacity);
+    if (W.Capacity > 5) W.Shrink = static_cast<double>(1 - Extended(5) / W.Capacity);
     return W;
 }
 
@@ -102,8 +102,8 @@ TVector WhirlCentre(const TWhirl& W)
     TVector C;
     for (const TParticle& P : W.Particles) AddVector(C, P.Pos);
     if (W.Particles.empty()) return C;
-    // Multiplied by the reciprocal, which stays in extended precision.
-    const Extended Reciprocal = 1.0L / W.Particles.size();
+    // Multiplied by the reciprocal, which stays in Extended.
+    const Extended Reciprocal = Extended(1) / W.Particles.size();
     C.X = static_cast<double>(Extended(C.X) * Reciprocal);
     C.Y = static_cast<double>(Extended(C.Y) * Reciprocal);
     return C;

@@ -132,6 +132,32 @@ TEST(Program, MissingImagesNameEveryFolderTriedInTheLogAndOnStandardError)
     }
 }
 
+TEST(Program, NoDisplayEndsAtOnceWithCodeOneAndSaysHowToGetOne)
+{
+    // SDL's real fall-back: no display named, no driver asked for.
+    TProgramCopy Copy;
+    const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false,
+                                             {{}, {{"SDL_VIDEODRIVER", ""}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}});
+    EXPECT_EQ(Result.ExitCode, 1);
+    EXPECT_LT(Result.Seconds, 1.0);
+    EXPECT_NE(Result.Errors.find("kalmot: Could not initialize SDL : no display (SDL fell back to its video driver \""),
+              std::string::npos)
+        << Result.Errors;
+    EXPECT_NE(
+        Result.Errors.find("run it from a desktop session, or headless under xvfb-run -s '-screen 0 1024x768x24' " +
+                           Copy.Exe.string() + ", or with SDL_VIDEODRIVER=dummy"),
+        std::string::npos)
+        << Result.Errors;
+    const auto Lines = ReadLines(Copy.LogFile);
+    ASSERT_EQ(Lines.size(), 3u);
+    EXPECT_TRUE(std::regex_match(
+        Lines[1], std::regex(R"(\*\*\* ERROR \*\*\* : @ \d\d:\d\d:\d\d MSG : Could not initialize SDL : )"
+                             R"(no display \(SDL fell back to its video driver "\w+", which shows )"
+                             R"(nothing\) IN : Initialize\r)")))
+        << Lines[1];
+    EXPECT_TRUE(IsStatus(Lines[2], "Terminating Application", "Finalization"));
+}
+
 TEST(Program, ImageTooSmallForItsCellsIsRefused)
 {
     TProgramCopy Copy;

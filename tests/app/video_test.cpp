@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "app/input.h"
 #include "app/video.h"
+#include "app/video_driver.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
 #include "log/logger.h"
+#include "support/environment.h"
+#include "support/files.h"
 #include "support/headless.h"
 
 namespace {
@@ -28,6 +34,48 @@ SDL_Surface* RefuseSomeModes(int Width, int Height, int Bits, Uint32 Flags)
         return nullptr;
     }
     return SDL_SetVideoMode(Width, Height, Bits, Flags);
+}
+
+// The starts of SDL: the first FailingStarts fail, the next FallingBack
+// land on the dummy driver as SDL's own fall-back would; each records the
+// driver it was asked for ("" for none).
+int FailingStarts = 0;
+int FallingBack = 0;
+std::vector<std::string> AskedDrivers;
+int PlayedStart(Uint32 Flags)
+{
+    const char* Asked = std::getenv("SDL_VIDEODRIVER");
+    AskedDrivers.emplace_back(Asked != nullptr ? Asked : "");
+    if (FailingStarts > 0) {
+        --FailingStarts;
+        SDL_SetError("start refused for the test");
+        return -1;
+    }
+    if (FallingBack > 0) {
+        --FallingBack;
+        const TEnvironmentVariable Fallback("SDL_VIDEODRIVER", "dummy");
+        return SDL_Init(Flags);
+    }
+    return SDL_Init(Flags);
+}
+
+// Both seams in place, nothing refused yet, no waiting between tries.
+void PlayStartsAndModes()
+{
+    RetryPauseMs = 1;
+    InitSdlFunction = PlayedStart;
+    SetVideoModeFunction = RefuseSomeModes;
+    FailingStarts = FallingBack = RefusingModes = 0;
+    AskedDrivers.clear();
+}
+
+bool HasError(const std::vector<std::string>& Lines, const std::string& Message)
+{
+    for (const std::string& Line : Lines)
+        if (Line.find("*** ERROR *** : @ ") == 0 &&
+            Line.find("MSG : " + Message + " IN : Initialize\r") != std::string::npos)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -70,26 +118,105 @@ TEST(Video, FullScreenTwiceComesBackToTheWindow)
     EXPECT_EQ(ReadLines(Program.LogPath()).size(), 1u); // no error on the way
 }
 
-TEST(Video, RefusedModeLogsAndFallsBackToTheWorkingMode)
+TEST(Video, SwitchReopensOnTheFirstStartsDriverAndRidesOutFailures)
+{
+    THeadless Program; // started on the dummy driver the suite asks for
+    PlayStartsAndModes();
+    {
+        // The user's own setting goes; the reopening still asks for "dummy".
+        const TEnvironmentVariable NoSetting("SDL_VIDEODRIVER", nullptr);
+        FailingStarts = StartAttempts - 1;
+        ToggleFullScreen();
+        EXPECT_EQ(std::getenv("SDL_VIDEODRIVER"), nullptr);
+    }
+    EXPECT_EQ(VideoFlags, static_cast<Uint32>(SDL_FULLSCREEN));
+    ASSERT_NE(Screen, nullptr);
+    EXPECT_EQ(RunningVideoDriver(), "dummy");
+    EXPECT_EQ(AskedDrivers, std::vector<std::string>(StartAttempts, "dummy"));
+
+    RefusingModes = StartAttempts - 1;
+    ToggleFullScreen();
+    EXPECT_EQ(VideoFlags, 0u);
+    ASSERT_NE(Screen, nullptr);
+    EXPECT_EQ(RefusingModes, 0);
+    EXPECT_EQ(ReadLines(Program.LogPath()).size(), 1u); // retried, not failed
+}
+
+TEST(Video, SwitchThatCannotOpenTheNewModeKeepsTheOldOneAndSaysWhich)
 {
     THeadless Program;
-    SetVideoModeFunction = RefuseSomeModes;
-    RefusingModes = 1;
+    PlayStartsAndModes();
+    RefusingModes = StartAttempts;
     ToggleFullScreen();
     EXPECT_EQ(VideoFlags, 0u);
     ASSERT_NE(Screen, nullptr);
     ASSERT_NE(FontImage, nullptr);
-    const auto Lines = ReadLines(Program.LogPath());
-    ASSERT_EQ(Lines.size(), 2u);
-    EXPECT_NE(Lines[1].find("*** ERROR *** : @ "), std::string::npos);
-    EXPECT_NE(Lines[1].find("MSG : Couldn't set 800x600 video mode : mode refused for the test IN : Initialize"),
-              std::string::npos)
-        << Lines[1];
+    auto Lines = ReadLines(Program.LogPath());
+    EXPECT_EQ(Lines.size(), 2u);
+    EXPECT_TRUE(
+        HasError(Lines, "Couldn't switch to full screen : Couldn't set 800x600 video mode : mode refused for the test"))
+        << testing::PrintToString(Lines);
 
-    RefusingModes = 2; // neither mode: the program cannot go on
+    FailingStarts = StartAttempts;
+    ToggleFullScreen();
+    EXPECT_EQ(VideoFlags, 0u);
+    ASSERT_NE(Screen, nullptr);
+    Lines = ReadLines(Program.LogPath());
+    EXPECT_EQ(Lines.size(), 3u);
+    EXPECT_TRUE(
+        HasError(Lines, "Couldn't switch to full screen : Could not initialize SDL : start refused for the test"));
+
+    RefusingModes = 2 * StartAttempts; // neither mode: the program cannot go on
     EXPECT_THROW(ToggleFullScreen(), TVideoLost);
     EXPECT_EQ(Screen, nullptr);
-    SetVideoModeFunction = SDL_SetVideoMode;
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+    Lines = ReadLines(Program.LogPath());
+    EXPECT_TRUE(
+        HasError(Lines, "Couldn't reopen the window : Couldn't set 800x600 video mode : mode refused for the test"));
+}
+
+TEST(Video, StartOnADriverThatShowsNothingFailsUnlessTheUserAskedForIt)
+{
+    TTempFolder Folder;
+    Log = std::make_unique<TLogger>((Folder.Path() / "kalmot").string(), "");
+    PlayStartsAndModes();
+    const TEnvironmentVariable NoSetting("SDL_VIDEODRIVER", nullptr);
+    const TEnvironmentVariable NoWayland("WAYLAND_DISPLAY", nullptr);
+    const std::string Expected =
+        "Could not initialize SDL : no display (SDL fell back to its video driver \"dummy\", which shows nothing)";
+    struct TCase {
+        const char* Display;
+        size_t Starts; // with no display named, a fall-back is not tried again
+    };
+    for (const TCase& Case : {TCase{":99", size_t(StartAttempts)}, TCase{nullptr, 1}}) {
+        SCOPED_TRACE(Case.Display != nullptr ? Case.Display : "no DISPLAY");
+        const TEnvironmentVariable Display("DISPLAY", Case.Display);
+        FallingBack = 100;
+        AskedDrivers.clear();
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(InitVideo(0));
+        const std::string Errors = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(AskedDrivers.size(), Case.Starts);
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+        EXPECT_EQ(Screen, nullptr);
+        EXPECT_EQ(Errors.rfind("kalmot: " + Expected +
+                                   ". There is no display: run it from a desktop session, or "
+                                   "headless under xvfb-run ",
+                               0),
+                  0u)
+            << Errors;
+        EXPECT_NE(Errors.find(", or with SDL_VIDEODRIVER=dummy"), std::string::npos) << Errors;
+        EXPECT_EQ(std::count(Errors.begin(), Errors.end(), '\n'), 1) << Errors;
+    }
+    Log.reset();
+    EXPECT_TRUE(HasError(ReadLines(Folder.Path() / "kalmot.log"), Expected));
+
+    // Named by the user, the dummy driver is what was wanted.
+    const TEnvironmentVariable Dummy("SDL_VIDEODRIVER", "dummy");
+    FallingBack = 0;
+    EXPECT_TRUE(InitVideo(0));
+    EXPECT_EQ(RunningVideoDriver(), "dummy");
+    CloseVideo();
 }
 
 TEST(Video, CursorHasTwoGreyShadowsAndClipsAtTheCorner)

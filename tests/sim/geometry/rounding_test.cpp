@@ -19,8 +19,10 @@ Extended LibraryRound(Extended X) { return std::nearbyint(X); }
 bool SameBits(Extended A, Extended B)
 {
     if (std::isnan(A) || std::isnan(B)) return std::isnan(A) && std::isnan(B);
-    // The 80-bit format: 64 bits of significand, 16 of sign and exponent.
-    return std::memcmp(&A, &B, 10) == 0;
+    // The x87 format fills 10 of its bytes: 64 bits of significand, 16 of
+    // sign and exponent.
+    constexpr size_t ValueBytes = ExtendedDigits == 64 ? 10 : sizeof(Extended);
+    return std::memcmp(&A, &B, ValueBytes) == 0;
 }
 
 // Values where rounding can go wrong: halves and their neighbours, both
@@ -28,24 +30,31 @@ bool SameBits(Extended A, Extended B)
 // values, infinities and NaN.
 std::vector<Extended> EdgeValues()
 {
-    std::vector<Extended> Values = {0.0L,
-                                    -0.0L,
-                                    std::numeric_limits<Extended>::infinity(),
-                                    -std::numeric_limits<Extended>::infinity(),
-                                    std::numeric_limits<Extended>::quiet_NaN(),
-                                    -std::numeric_limits<Extended>::quiet_NaN(),
-                                    LDBL_MAX,
-                                    -LDBL_MAX,
-                                    LDBL_MIN,
-                                    LDBL_TRUE_MIN,
-                                    -LDBL_TRUE_MIN,
+    using TLimits = std::numeric_limits<Extended>;
+    std::vector<Extended> Values = {0,
+                                    -Extended(0),
+                                    TLimits::infinity(),
+                                    -TLimits::infinity(),
+                                    TLimits::quiet_NaN(),
+                                    -TLimits::quiet_NaN(),
+                                    TLimits::max(),
+                                    -TLimits::max(),
+                                    TLimits::min(),
+                                    TLimits::denorm_min(),
+                                    -TLimits::denorm_min(),
                                     Extended(DBL_MAX),
                                     Extended(DBL_TRUE_MIN)};
-    for (const Extended Base : {0.5L, 1.5L, 2.5L, 3.5L, 1e6L + 0.5L, 0x1p31L, 0x1p31L - 0.5L, 0x1p31L + 0.5L,
-                                0x1p52L + 0.5L, 0x1p53L, 0x1p61L + 0.5L, 0x1p62L, 0x1p62L - 0.5L, 0x1p62L + 1, 0x1p61L, 0x1p61L - 0.5L,
-                                0x1p63L, 0x1p63L - 0.5L, 0x1p63L + 1, 0x1p64L, 0x1p64L - 1, 2147483647.5L,
-                                2147483648.5L, 2147483646.5L}) {
-        for (const Extended V : {Base, std::nextafter(Base, 0.0L), std::nextafter(Base, LDBL_MAX)}) {
+    std::vector<Extended> Bases = {Extended(1e6) + Extended(0.5)};
+    for (const double Half : {0.5, 1.5, 2.5, 3.5, 2147483647.5, 2147483648.5, 2147483646.5}) Bases.push_back(Extended(Half));
+    // About the powers of two where int ends and where either format's
+    // shortcut and whole numbers begin.
+    for (const int Power : {31, 50, 51, 52, 53, 61, 62, 63, 64}) {
+        const Extended Two = std::ldexp(Extended(1), Power);
+        for (const double Offset : {-1.0, -0.5, 0.0, 0.5, 1.0}) Bases.push_back(Two + Extended(Offset));
+        Bases.push_back(Two + Two / 2);
+    }
+    for (const Extended Base : Bases) {
+        for (const Extended V : {Base, std::nextafter(Base, Extended(0)), std::nextafter(Base, TLimits::max())}) {
             Values.push_back(V);
             Values.push_back(-V);
         }
@@ -53,7 +62,7 @@ std::vector<Extended> EdgeValues()
     return Values;
 }
 
-// Random long doubles of every size, halves of whole numbers of every size,
+// Random values of every size, halves of whole numbers of every size,
 // and doubles as the callers pass them.
 std::vector<Extended> RandomValues()
 {
@@ -69,7 +78,7 @@ std::vector<Extended> RandomValues()
         // A whole number of up to 63 bits, plus a half.
         const int Width = 1 + static_cast<int>(Random() % 62);
         const Extended Whole = static_cast<Extended>(Random() >> (64 - Width));
-        Values.push_back((Random() & 1 ? 1 : -1) * (Whole + 0.5L));
+        Values.push_back((Random() & 1 ? 1 : -1) * (Whole + Extended(0.5)));
         Values.push_back(Extended(static_cast<double>(V)));
     }
     return Values;
@@ -87,18 +96,18 @@ TEST(RoundingTest, RoundMatchesTheLibraryThenTheClamp)
 {
     for (const std::vector<Extended>& Values : {EdgeValues(), RandomValues()})
         for (const Extended X : Values) ASSERT_EQ(Round(X), ClampToInt(LibraryRound(X))) << X;
-    EXPECT_EQ(Round(2.5L), 2);
-    EXPECT_EQ(Round(-2.5L), -2);
-    EXPECT_EQ(Round(-3.5L), -4);
-    EXPECT_EQ(Round(1e300L), INT_MAX);
-    EXPECT_EQ(Round(-1e300L), INT_MIN);
+    EXPECT_EQ(Round(Extended(2.5)), 2);
+    EXPECT_EQ(Round(Extended(-2.5)), -2);
+    EXPECT_EQ(Round(Extended(-3.5)), -4);
+    EXPECT_EQ(Round(Extended(1e300)), INT_MAX);
+    EXPECT_EQ(Round(Extended(-1e300)), INT_MIN);
     EXPECT_EQ(Round(std::numeric_limits<Extended>::quiet_NaN()), 0);
-    EXPECT_TRUE(std::signbit(RoundHalfEven(-0.4L)));
+    EXPECT_TRUE(std::signbit(RoundHalfEven(Extended(-0.4))));
 }
 
 TEST(RoundingTest, SameVectorIsFloorOfEachDistanceBeingZero)
 {
-    // The rule as a floor of the extended-precision differences.
+    // The rule as a floor of the differences in Extended.
     const auto ByFloor = [](const TVector& A, const TVector& B) {
         return std::floor(std::fabs(Extended(A.X) - Extended(B.X))) == 0 &&
                std::floor(std::fabs(Extended(A.Y) - Extended(B.Y))) == 0;

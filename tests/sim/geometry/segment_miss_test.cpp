@@ -59,9 +59,16 @@ TEST(SegmentsSurelyMissTest, NeverMissesACrossingAndRulesOutMostFarSegments)
             Q = Segment(std::round(Screen(Random) / 100), Y, std::round(Screen(Random) / 100), Y);
             break;
         }
-        default: // huge and tiny coordinates
-            P = Segment(Far(Random) * 1e290, Far(Random) * 1e-300, Far(Random), Far(Random) * 1e290);
-            Q = Segment(Far(Random) * 1e-310, Far(Random), Far(Random) * 1e300, Far(Random));
+        default: // huge and tiny coordinates, and where products in double overflow
+            if (I / 6 % 2 == 0) {
+                P = Segment(Far(Random) * 1e290, Far(Random) * 1e-300, Far(Random), Far(Random) * 1e290);
+                Q = Segment(Far(Random) * 1e-310, Far(Random), Far(Random) * 1e300, Far(Random));
+            } else {
+                const double Scale = std::ldexp(1.0, 500 + static_cast<int>(Random() % 15));
+                const auto Huge = [&] { return Unit(Random) * Scale * (Random() % 3 == 0 ? 1e-3 : 1); };
+                P = Segment(Huge(), Huge(), Huge(), Huge());
+                Q = Segment(Huge(), Huge(), Huge(), Huge());
+            }
             break;
         }
         const bool Miss = SegmentsSurelyMiss(P, Q);
@@ -83,6 +90,11 @@ TEST(SegmentsSurelyMissTest, LeavesTouchingAndUndecidableCasesToTheFullTest)
     EXPECT_FALSE(SegmentsSurelyMiss(Segment(0, 0, 10, 0), Segment(5, 0, 5, 10)));
     EXPECT_FALSE(SegmentsSurelyMiss(Segment(3, 0, 3, 0), Segment(0, 0, 10, 0)));
     EXPECT_FALSE(SegmentsSurelyMiss(Segment(0, 0, HUGE_VAL, 0), Segment(0, 5, 1, 6)));
+    // Beyond SurelyMissReach nothing is sure: here, in double, the full test's
+    // products overflow and it finds a crossing of segments far apart.
+    EXPECT_FALSE(SegmentsSurelyMiss(
+        Segment(-0x1.ce8fdfa98a60ep+511, -0x1.52f3af3ef0878p+511, -0x1.81c1de884e15p+511, 0x1.ba29284f02bd4p+511),
+        Segment(-0x1.4160537d1eb8p+510, -0x1.d882fb007d978p+511, -0x1.6c7da2aa61135p+511, -0x1.ea9b396c31458p+511)));
     // Clearly apart.
     EXPECT_TRUE(SegmentsSurelyMiss(Segment(0, 0, 10, 0), Segment(0, 5, 10, 6)));
     EXPECT_TRUE(SegmentsSurelyMiss(Segment(0, 0, 1, 1), Segment(300, 0, 301, -5)));

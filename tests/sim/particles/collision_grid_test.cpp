@@ -5,6 +5,7 @@
 #include <limits>
 #include <random>
 
+#include "sim/geometry/vector.h"
 #include "sim/particles/collision_grid.h"
 
 namespace {
@@ -49,9 +50,7 @@ TEST(CollisionGridTest, FindsEveryFiledParticleWithinAPixelInAscendingOrder)
         // Every later particle within a pixel is found; nothing earlier is.
         for (size_t M = I + 1; M < Particles.size(); ++M) {
             const TVector& Q = Particles[M].Pos;
-            const bool Within = std::fabs(static_cast<long double>(P.X) - static_cast<long double>(Q.X)) < 1 &&
-                                std::fabs(static_cast<long double>(P.Y) - static_cast<long double>(Q.Y)) < 1;
-            if (Within) {
+            if (SameVector(P, Q)) {
                 ASSERT_TRUE(std::binary_search(Found.begin(), Found.end(), static_cast<int32_t>(M))) << I;
             }
         }

@@ -13,13 +13,13 @@
 
 namespace {
 
-void PlainPlace(TWhirl& W, size_t K, double X, double Y, long double Rise)
+void PlainPlace(TWhirl& W, size_t K, double X, double Y, Extended Rise)
 {
     TVector& Pos = W.Particles[K].Pos;
     SetVector(Pos, W.Radius, 0);
     const TVector C = WhirlCentre(W);
-    W.Trail[K] = MakeVector(static_cast<double>(static_cast<long double>(C.X) + static_cast<long double>(X)),
-                            static_cast<double>(static_cast<long double>(C.Y) + static_cast<long double>(Y) - Rise));
+    W.Trail[K] = MakeVector(static_cast<double>(Extended(C.X) + Extended(X)),
+                            static_cast<double>(Extended(C.Y) + Extended(Y) - Rise));
     Randomize();
     RotateVector(Pos, Random(360));
 }
@@ -30,7 +30,7 @@ void PlainStep(TWhirl& W, double X, double Y)
     if (L < static_cast<size_t>(W.Capacity)) {
         W.Particles.push_back(TParticle{});
         W.Trail.push_back(TVector{});
-        PlainPlace(W, L, X, Y, static_cast<long double>(W.Capacity) - static_cast<long double>(L));
+        PlainPlace(W, L, X, Y, Extended(W.Capacity) - Extended(L));
     } else {
         for (size_t C = 0; C + 1 < L; ++C) {
             W.Particles[C] = W.Particles[C + 1];
@@ -40,8 +40,8 @@ void PlainStep(TWhirl& W, double X, double Y)
     }
     double F = 1.0;
     for (TParticle& P : W.Particles) {
-        RotateVector(P.Pos, NormalizeAngle(static_cast<double>(360 / static_cast<long double>(P.Pos.Length))));
-        F = static_cast<double>(static_cast<long double>(F) * static_cast<long double>(W.Shrink));
+        RotateVector(P.Pos, NormalizeAngle(static_cast<double>(360 / Extended(P.Pos.Length))));
+        F = static_cast<double>(Extended(F) * Extended(W.Shrink));
         ScaleVector(P.Pos, F);
     }
     for (size_t K = W.Trail.size() - 1; W.Trail.size() >= 2 && K-- > 0;) {

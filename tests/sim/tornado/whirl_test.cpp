@@ -180,8 +180,10 @@ TEST_F(WhirlTest, SeededRunMatchesTheGoldenHash)
         const TVector& Pos = W.Particles[K].Pos;
         for (const double V : {Pos.X, Pos.Y, Pos.Length, Pos.Angle, W.Trail[K].X, W.Trail[K].Y}) Hash.Add(V);
     }
-    // Assumes the x87 80-bit long double and the fixed Random(n) algorithm.
-    EXPECT_EQ(Hash.Value(), 10863421732920291764u) << "actual hash: " << Hash.Value();
+    // One hash for each arithmetic of Extended (x87 extended, double), the
+    // same from g++ and clang++; both assume the fixed Random(n) algorithm.
+    const uint64_t Golden = KALMOT_X87_EXTENDED ? 10863421732920291764u : 9629096797959173962u;
+    EXPECT_EQ(Hash.Value(), Golden) << "actual hash: " << Hash.Value();
 }
 
 TEST_F(WhirlTest, FunnelDescendsOntoAStillBaseAndSettles)
