@@ -4,9 +4,13 @@
 # window's content but for the pointer.
 # Usage: xvfb_screenshot.sh <path of the kalmot executable>   (run from the repository root)
 set -uo pipefail
-exe="$1"
-log="${exe}.log"
 source "$(dirname "$0")/x_display.sh"
+# A copy of its own, so that its log is not the one other tests running at
+# the same time write beside the built program; the images come from the
+# working folder.
+cp "$1" "$work/kalmot"
+exe="$work/kalmot"
+log="${exe}.log"
 start_display 1024 768
 
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
