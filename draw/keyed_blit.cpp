@@ -5,6 +5,7 @@
 #endif
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 
@@ -113,6 +114,13 @@ bool ClipToDestination(const SDL_Surface* Destination, int X, int Y, int Width, 
 void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* Destination, const TClipped& C,
               int Alpha)
 {
+    // The loops below read and write without bounds: the area lies in the
+    // sheet's pixels and the clipped part in the destination.
+    assert(Area.Left >= 0 && Area.Top >= 0 && C.FromX >= 0 && C.FromY >= 0 && C.Width > 0 && C.Height > 0);
+    assert(Area.Left + (Area.OneColumn ? 1 : C.FromX + C.Width) <= Pixels.Width &&
+           Area.Top + (Area.OneRow ? 1 : C.FromY + C.Height) <= Pixels.Height);
+    assert(C.ToX >= 0 && C.ToY >= 0 && C.ToX + C.Width <= Destination->w && C.ToY + C.Height <= Destination->h);
+    assert(Pixels.Colour.size() == static_cast<size_t>(Pixels.Width) * Pixels.Height && Pixels.Ink.size() == Pixels.Colour.size());
     auto* const Base = static_cast<Uint8*>(Destination->pixels);
     const std::ptrdiff_t Pitch = Destination->pitch;
     if (Area.OneColumn && Area.OneRow) {
@@ -197,7 +205,13 @@ void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(Row + K), LastBlend);
     }
 #endif
-    for (; K < Count; ++K) Row[K] = KeyedBlend(Row[K], Source, Alpha);
+    BlendRunPlain(Row + K, Count - K, Source, Alpha);
+}
+
+void BlendRunPlain(uint32_t* Row, int Count, uint32_t Source, int Alpha)
+{
+    assert(Alpha >= 1 && Alpha <= 255);
+    for (int K = 0; K < Count; ++K) Row[K] = KeyedBlend(Row[K], Source, Alpha);
 }
 
 void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Count, int Alpha)
@@ -229,7 +243,13 @@ void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Co
                          _mm_or_si128(_mm_and_si128(Keep, D), _mm_andnot_si128(Keep, Drawn)));
     }
 #endif
-    for (; K < Count; ++K)
+    BlendSpanPlain(Row + K, Source + K, Ink + K, Count - K, Alpha);
+}
+
+void BlendSpanPlain(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Count, int Alpha)
+{
+    assert(Alpha != 0 && Alpha <= 255);
+    for (int K = 0; K < Count; ++K)
         if (Ink[K]) Row[K] = KeyedBlend(Row[K], Source[K], Alpha);
 }
 
@@ -316,6 +336,13 @@ bool BlitSheetPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Dest
     if (!CutToSource(Piece, Sheet->w, Sheet->h, Area, ToX, ToY))
         return IsPlainKeyedSheet(Sheet) && IsPlainDisplayFormat(Destination); // nothing to draw either way
     return BlitSheetArea(Sheet, Area, Destination, ToX, ToY);
+}
+
+void BlitSheetPiecePlain(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y)
+{
+    SDL_Rect From = Piece; // SDL writes the clipped result into these copies
+    SDL_Rect To{X, Y, 0, 0};
+    SDL_BlitSurface(Sheet, &From, Destination, &To);
 }
 
 bool BlitPixelsPiece(const TSheetPixels& Pixels, int Alpha, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X,

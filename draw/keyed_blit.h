@@ -32,12 +32,23 @@ inline uint32_t KeyedBlend(uint32_t Destination, uint32_t Source, int Alpha)
 }
 
 // KeyedBlend of one ink colour Source over Count pixels of Row, with Alpha
-// from 1 to 255; four pixels at a time where the processor allows.
+// from 1 to 255; four pixels at a time where the processor allows, and
+// four display pixels like the four before take their result again. A fast
+// path (docs/exactness.md): the pixels BlendRunPlain gives.
 void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha);
 
+// The reference BlendRun is held to, and its way for the last pixels of a
+// run: KeyedBlend pixel by pixel.
+void BlendRunPlain(uint32_t* Row, int Count, uint32_t Source, int Alpha);
+
 // KeyedBlend of Source[k] over Row[k] wherever Ink[k] is set, for k below
-// Count; Alpha from 1 to 255, or negative for a sheet without alpha.
+// Count; Alpha from 1 to 255, or negative for a sheet without alpha. A fast
+// path (docs/exactness.md): the pixels BlendSpanPlain gives.
 void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Count, int Alpha);
+
+// The reference BlendSpan is held to, and its way for the last pixels of a
+// span: KeyedBlend pixel by pixel where there is ink.
+void BlendSpanPlain(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Count, int Alpha);
 
 // A Width x Height area whose pixel (x, y) is the sheet's pixel
 // (Left + (OneColumn ? 0 : x), Top + (OneRow ? 0 : y)): a piece as it is,
@@ -54,12 +65,18 @@ struct TSheetArea {
 // Sheet. Returns false, having drawn nothing, where the loop cannot promise
 // SDL's pixels (another format, a sheet without colour key, an SDL whose
 // blend differs, a display that cannot be locked); the caller blits then.
+// A fast path (docs/exactness.md), held to SDL's blit of such a surface.
 bool BlitSheetArea(SDL_Surface* Sheet, const TSheetArea& Area, SDL_Surface* Destination, int X, int Y);
 
 // SDL_BlitSurface(Sheet, Piece, Destination, (X, Y)): Piece is first cut
 // to the sheet, moving the target as the blitter does, then the target to
 // Destination's clipping rectangle. Returns false as BlitSheetArea does.
+// A fast path (docs/exactness.md): the pixels BlitSheetPiecePlain gives.
 bool BlitSheetPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y);
+
+// The reference BlitSheetPiece is held to, and its callers' way where it
+// returns false: SDL's own blit of Piece to (X, Y).
+void BlitSheetPiecePlain(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X, Sint16 Y);
 
 // Piece of Pixels (cut to them as the blitter cuts) drawn with per-surface
 // alpha Alpha (negative: none) onto Destination at (X, Y), as a blit from a

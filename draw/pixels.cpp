@@ -1,6 +1,7 @@
 #include "draw/pixels.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
@@ -142,10 +143,10 @@ void BlitTinted(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* De
 {
     if (Source == nullptr) return;
     if (BlendSilhouette(Source, SourceRect, Destination, PlacedRect(Base, X, Y, Centred), Colour, Alpha)) return;
-    BlitTintedLiteral(Source, SourceRect, Destination, Base, Colour, Alpha, X, Y, Centred);
+    BlitTintedPlain(Source, SourceRect, Destination, Base, Colour, Alpha, X, Y, Centred);
 }
 
-void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+void BlitTintedPlain(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
                        const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred)
 {
     if (Source == nullptr) return;
@@ -299,7 +300,20 @@ void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colou
             const TPoint P = Lerp(I);
             PutCentredPoint(Surface, Colour, X.Tie() ? P.X : X.Value(), Y.Tie() ? P.Y : Y.Value());
         } else {
+            // Debug builds hold every stepped point to LerpPoint's.
+            assert(Lerp(I).X == X.Value() && Lerp(I).Y == Y.Value());
             PutCentredPoint(Surface, Colour, X.Value(), Y.Value());
         }
+    }
+}
+
+void DrawLinePlain(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colour)
+{
+    const Extended Count = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
+    const TSurfaceLock Lock(Surface);
+    if (!Lock.Locked()) return;
+    for (Extended I = 1; I <= Count; ++I) {
+        const TPoint P = LerpPoint(X1, Y1, X2, Y2, static_cast<double>(I / Count));
+        PutPixel(Surface, Colour, true, P.X, P.Y);
     }
 }

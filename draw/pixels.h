@@ -28,19 +28,27 @@ void BlitColoured(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* 
 
 // Blends the flat-colour silhouette of SourceRect over Destination with
 // per-surface Alpha, one pixel up and left of where BlitAt would put it.
+// A fast path (docs/exactness.md): BlitTintedPlain's pixels without the
+// copy, wherever the program's own blend matches SDL's.
 void BlitTinted(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
                 const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred);
 
-// BlitTinted done literally: the source copied to the display's format,
-// cleared to its colour key, the shape written with PutPixel, and the copy
-// blitted by SDL with Alpha. BlitTinted gives the same pixels without the
-// copy wherever the program's own blend matches SDL's; this is its reference.
-void BlitTintedLiteral(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
+// The reference BlitTinted is held to, and its way where the blend differs:
+// the source copied to the display's format, cleared to its colour key, the
+// shape written with PutPixel, and the copy blitted by SDL with Alpha.
+void BlitTintedPlain(SDL_Surface* Source, const SDL_Rect& SourceRect, SDL_Surface* Destination,
                        const SDL_Rect& Base, Uint32 Colour, Uint8 Alpha, int X, int Y, bool Centred);
 
 // The point at T along (X1, Y1)-(X2, Y2), each coordinate rounded half to even.
 TPoint LerpPoint(double X1, double Y1, double X2, double Y2, double T);
 
 // A centred line of n = Round(length) points at T = i/n for i = 1..n: the
-// start point is not plotted, the end point always is.
+// start point is not plotted, the end point always is. A fast path
+// (docs/exactness.md): DrawLinePlain's pixels, with only the points that can
+// land on the display worked out, in whole numbers for lines of up to 2^19
+// points.
 void DrawLine(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colour);
+
+// The reference DrawLine is held to: every one of the n points through
+// LerpPoint and PutPixel, however many lie off the display. Used only by tests.
+void DrawLinePlain(SDL_Surface* Surface, int X1, int Y1, int X2, int Y2, Uint32 Colour);

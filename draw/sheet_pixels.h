@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -14,8 +15,17 @@ struct TSheetPixels {
     int Height = 0;
     std::vector<uint32_t> Colour; // 0x00RRGGBB by row; only meaningful where Ink is set
     std::vector<uint8_t> Ink;     // 1 where the pixel is not the colour key
-    uint32_t At(int X, int Y) const { return Colour[static_cast<size_t>(Y) * Width + X]; }
-    bool IsInk(int X, int Y) const { return Ink[static_cast<size_t>(Y) * Width + X] != 0; }
+    // Callers cut what they read to the sheet first.
+    uint32_t At(int X, int Y) const
+    {
+        assert(X >= 0 && X < Width && Y >= 0 && Y < Height);
+        return Colour[static_cast<size_t>(Y) * Width + X];
+    }
+    bool IsInk(int X, int Y) const
+    {
+        assert(X >= 0 && X < Width && Y >= 0 && Y < Height);
+        return Ink[static_cast<size_t>(Y) * Width + X] != 0;
+    }
 };
 
 // Sheet has 24- or 32-bit pixels with red, green and blue in the bytes

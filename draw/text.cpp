@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -53,7 +54,7 @@ TGlyphInk ListInk(const TSheetPixels& Font, int Index, int Style)
 }
 
 // The ink of the loaded font sheet; null where the sheet cannot be read
-// the plain way (BlitColoured then draws, reading it pixel by pixel).
+// as a plain keyed sheet (DrawTextPlain then draws, reading it pixel by pixel).
 const TFontInk* FontInk()
 {
     static TFontInk Listed;
@@ -96,6 +97,7 @@ void DrawText(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred
         const int Cell = Style == 1 ? 1 : 0;
         for (const char Character : Text) {
             const size_t Index = FontCharset.find(Character);
+            assert(Index == std::string_view::npos || Index < Glyphs);
             if (Index != std::string_view::npos)
                 WriteGlyph(Ink->Cells[Cell][Index], int64_t{PenX} + (Centred ? OriginX : 0),
                            int64_t{PenY} + (Centred ? OriginY : 0), Colour);
@@ -103,7 +105,12 @@ void DrawText(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred
         }
         return;
     }
+    DrawTextPlain(X, Y, Colour, Text, Centred, Style);
+}
 
+void DrawTextPlain(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style)
+{
+    const TSurfaceLock Lock(Screen); // once for all the cells
     SDL_Rect Glyph = MakeRect(0, Style == 1 ? CellHeight : 0, CellWidth, CellHeight);
     SDL_Rect Pen = MakeRect(X, Y, 0, 0);
     for (const char Character : Text) {

@@ -15,6 +15,11 @@ extern const std::string_view FontCharset;
 // Style 0 uses the sheet's upper glyph row, style 1 the lower (bold) one.
 // The one-based pixel writer puts the cell's top-left on (X - 1, Y - 1).
 // Each glyph's ink pixels are listed once from the font sheet and written
-// straight into the display: the same pixels as painting every cell with
-// BlitColoured, which it falls back to for a sheet or display of another kind.
+// straight into the display. A fast path (docs/exactness.md): the pixels
+// DrawTextPlain paints, which it falls back to for a sheet or display of
+// another kind.
 void DrawText(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style);
+
+// The reference DrawText is held to: every cell painted from the sheet by
+// BlitColoured, the pen kept in SDL_Rect's 16 bits.
+void DrawTextPlain(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style);

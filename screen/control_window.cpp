@@ -1,5 +1,7 @@
 #include "screen/control_window.h"
 
+#include <cassert>
+
 #include "draw/codepage.h"
 
 TWindow CreateControlWindow(int Width, int Height, int ButtonX, int ButtonY)
@@ -18,6 +20,16 @@ TWindowGroup ControlWindowGroup(const TWindow& Window)
     return Windows;
 }
 
-TWindow& ControlWindow(TWindowGroup& Windows) { return *FindWindow(Windows, ControlWindowName); }
+TWindow& ControlWindow(TWindowGroup& Windows)
+{
+    TWindow* Window = FindWindow(Windows, ControlWindowName);
+    assert(Window != nullptr); // every simulation screen makes its group with ControlWindowGroup
+    return *Window;
+}
 
-bool BackClicked(TWindowGroup& Windows) { return ControlWindow(Windows).Buttons.Items[BackButton].Clicked; }
+bool BackClicked(TWindowGroup& Windows)
+{
+    const TWindow& Window = ControlWindow(Windows);
+    assert(Window.Buttons.Items.size() > BackButton); // as CreateControlWindow made it
+    return Window.Buttons.Items[BackButton].Clicked;
+}

@@ -1,5 +1,6 @@
 #include "ui/sheets.h"
 
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 #include <utility>
@@ -35,23 +36,24 @@ void DrawPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y)
 {
     const SDL_Rect Target = PlacedRect(ClipRect, BlitterCoord(X), BlitterCoord(Y), false);
     if (BlitSheetPiece(Sheet, Piece, Screen, Target.x, Target.y)) return;
-    BlitAt(Sheet, Piece, Screen, ClipRect, BlitterCoord(X), BlitterCoord(Y), false);
+    BlitSheetPiecePlain(Sheet, Piece, Screen, Target.x, Target.y);
+}
+
+void DrawStretchedPlain(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
+                        int64_t Rows)
+{
+    for (int64_t I = 0; I < Columns; ++I)
+        for (int64_t J = 0; J < Rows; ++J)
+            BlitAt(Sheet, Piece, Screen, ClipRect, BlitterCoord(X + I), BlitterCoord(Y + J), false);
 }
 
 namespace {
-
-// The literal method: one blit per copy, columns outer, rows inner.
-void DrawEachCopy(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns, int64_t Rows)
-{
-    for (int64_t I = 0; I < Columns; ++I)
-        for (int64_t J = 0; J < Rows; ++J) DrawPiece(Sheet, Piece, X + I, Y + J);
-}
 
 bool InBlitterRange(int64_t First, int64_t Last) { return First >= INT16_MIN && Last <= INT16_MAX; }
 
 // Whole strips reproduce the copies exactly only where every copy's
 // position survives the blitter's 16 bits unchanged and SDL clips each
-// copy the way it clips the strip. Paletted sheets keep the literal method.
+// copy the way it clips the strip. Paletted sheets keep the plain method.
 bool StripsFit(const SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
                int64_t Rows)
 {
@@ -68,6 +70,10 @@ bool StripsFit(const SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64
 TOwnedSurface MakeStrip(SDL_Surface* Sheet, const SDL_Rect& Piece, int Width, int Height, bool SingleColumn,
                         int Column, bool SingleRow, int Row)
 {
+    // StripsFit keeps every row and column read below inside the sheet.
+    assert(Piece.x >= 0 && Piece.y >= 0 && Width > 0 && Height > 0);
+    assert(Piece.x + (SingleColumn ? Column + 1 : Width) <= Sheet->w &&
+           Piece.y + (SingleRow ? Row + 1 : Height) <= Sheet->h);
     const SDL_PixelFormat* Format = Sheet->format;
     TOwnedSurface Strip(SDL_CreateRGBSurface(SDL_SWSURFACE, Width, Height, Format->BitsPerPixel, Format->Rmask,
                                              Format->Gmask, Format->Bmask, Format->Amask));
@@ -200,5 +206,5 @@ void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t
     if (StripsFit(Sheet, Piece, X, Y, Columns, Rows) &&
         (BlendStrips(Sheet, Piece, X, Y, Columns, Rows) || DrawStrips(Sheet, Piece, X, Y, Columns, Rows)))
         return;
-    DrawEachCopy(Sheet, Piece, X, Y, Columns, Rows);
+    DrawStretchedPlain(Sheet, Piece, X, Y, Columns, Rows);
 }

@@ -67,7 +67,8 @@ Uint8 WidgetAlpha(Uint8 Alpha);
 // A position as the blitter sees it: cut to the 16 bits of SDL_Rect.
 int BlitterCoord(int64_t V);
 
-// Blits Piece of Sheet with its top-left corner on display pixel (X, Y).
+// Blits Piece of Sheet with its top-left corner on display pixel (X, Y),
+// through the program's own keyed blit where it can (BlitSheetPiece).
 void DrawPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y);
 
 // Draws exactly what blitting Piece at (X + i, Y + j) for i = 0 .. Columns
@@ -75,6 +76,13 @@ void DrawPiece(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y);
 // count is 0 or less. Pieces wider or taller than one pixel overlap their
 // neighbours, and with a translucent sheet each copy blends over the ones
 // before it. The copies are drawn as a few whole strips rather than one
-// blit per pixel (a window's body alone is some 70,000 copies).
+// blit per pixel (a window's body alone is some 70,000 copies). A fast path
+// (docs/exactness.md): the pixels DrawStretchedPlain gives.
 void DrawStretched(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
                    int64_t Rows);
+
+// The reference DrawStretched is held to, and its way where strips cannot
+// reproduce the copies: one SDL blit per copy at (X + i, Y + j), columns
+// outer, rows inner, each position cut to the blitter's 16 bits.
+void DrawStretchedPlain(SDL_Surface* Sheet, const SDL_Rect& Piece, int64_t X, int64_t Y, int64_t Columns,
+                        int64_t Rows);

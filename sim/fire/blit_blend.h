@@ -18,4 +18,6 @@ constexpr uint32_t BlitColourMask = 0x00FFFFFF;
 //   Alpha 128: each field (S + D) / 2 rounded down, top byte 0;
 //   otherwise: each field D + floor((S - D) * Alpha / 256), Destination's
 //              top byte kept.
+// Part of DrawFire's fast path (docs/exactness.md); its reference is SDL's
+// one-pixel blit, as DrawFirePlain makes it.
 uint32_t BlitBlend(uint32_t Destination, uint32_t Source, uint8_t Alpha);

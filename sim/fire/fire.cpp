@@ -1,6 +1,7 @@
 #include "sim/fire/fire.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
 #include <utility>
 
@@ -66,7 +67,7 @@ void InitFire(TFireCell& F, int32_t Left, int32_t Top, int32_t Columns, int32_t 
     F.Cells.assign(static_cast<size_t>(Columns), std::vector<int32_t>(static_cast<size_t>(Rows), 0));
 }
 
-int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows)
+int32_t SpreadHeatPlain(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows)
 {
     // The sides are summed as whole numbers first; 64 bits so that no heat
     // a grid can hold overflows.
@@ -75,9 +76,11 @@ int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows)
     return Round(static_cast<Extended>(Sides) / 4 + static_cast<Extended>(Centre) / 2 - Cooling);
 }
 
-int32_t SpreadHeatWhole(int64_t Sum, int32_t Rows)
+int32_t SpreadHeat(int64_t Sum, int32_t Rows)
 {
-    // Sum / 4 - 255 / Rows = N / D; at most 2^34 * 2^20 in size.
+    // Sum / 4 - 255 / Rows = N / D; at most 2^34 * 2^20 in size, so the
+    // products fit 64 bits only for the sums and rows the proof is for.
+    assert(Rows >= 1 && Rows <= WholeSpreadRows && Sum >= -(int64_t{1} << 34) && Sum <= int64_t{1} << 34);
     const int64_t N = Sum * Rows - 1020;
     const int64_t D = 4 * static_cast<int64_t>(Rows);
     int64_t Q = N / D;
@@ -92,7 +95,7 @@ int32_t SpreadHeatWhole(int64_t Sum, int32_t Rows)
 
 namespace {
 
-// SpreadHeatWhole of every sum from -TableReach to TableReach - 1 for one
+// SpreadHeat of every sum from -TableReach to TableReach - 1 for one
 // number of rows; the fire's cells stay within 255 and a few hundred below 0.
 constexpr int64_t TableReach = 2048;
 
@@ -103,7 +106,7 @@ const std::vector<int32_t>& SpreadTable(int32_t Rows)
     if (TableRows != Rows) {
         Table.resize(2 * TableReach);
         for (int64_t Sum = -TableReach; Sum < TableReach; ++Sum)
-            Table[static_cast<size_t>(Sum + TableReach)] = SpreadHeatWhole(Sum, Rows);
+            Table[static_cast<size_t>(Sum + TableReach)] = SpreadHeat(Sum, Rows);
         TableRows = Rows;
     }
     return Table;
@@ -115,7 +118,7 @@ void StepFire(TFireCell& F)
 {
     if (!HasItsShape(F)) return;
     if (F.Rows > WholeSpreadRows) {
-        StepFireLiteral(F);
+        StepFirePlain(F);
         return;
     }
     F.Source = &F.Cells;
@@ -127,10 +130,10 @@ void StepFire(TFireCell& F)
 
     const int32_t* const Table = SpreadTable(F.Rows).data() + TableReach;
     const auto Spread = [&](int64_t Sum) {
-        return Sum >= -TableReach && Sum < TableReach ? Table[Sum] : SpreadHeatWhole(Sum, F.Rows);
+        return Sum >= -TableReach && Sum < TableReach ? Table[Sum] : SpreadHeat(Sum, F.Rows);
     };
     for (int32_t I = 0; I < F.Columns; ++I) {
-        // As in the literal step: the column to the left is finished, the
+        // As in StepFirePlain: the column to the left is finished, the
         // one to the right holds the last step's heat bar its fresh seed,
         // and the cell below was written just before.
         const int32_t* LeftColumn = I > 0 ? Source[I - 1].data() : nullptr;
@@ -144,7 +147,7 @@ void StepFire(TFireCell& F)
     }
 }
 
-void StepFireLiteral(TFireCell& F)
+void StepFirePlain(TFireCell& F)
 {
     if (!HasItsShape(F)) return;
     F.Source = &F.Cells;
@@ -163,7 +166,7 @@ void StepFireLiteral(TFireCell& F)
         for (int32_t J = Bottom - 1; J >= 0; --J) {
             const int32_t L = LeftColumn != nullptr ? (*LeftColumn)[J + 1] : 0;
             const int32_t R = RightColumn != nullptr ? (*RightColumn)[J + 1] : 0;
-            Column[J] = SpreadHeat(L, Centre[J + 1], R, F.Rows);
+            Column[J] = SpreadHeatPlain(L, Centre[J + 1], R, F.Rows);
         }
     }
 }

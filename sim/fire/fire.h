@@ -39,33 +39,36 @@ void InitFire(TFireCell& F, int32_t Left, int32_t Top, int32_t Columns, int32_t 
 
 // One generation, in place: every column's bottom cell gets Random(256),
 // left to right; then each column, left to right and bottom to top, takes
-// SpreadHeat of the cells below it. Reads see this step's values for the
-// column to the left and the cell below, and the previous step's values
+// the spread heat of the cells below it. Reads see this step's values for
+// the column to the left and the cell below, and the previous step's values
 // for the column to the right (bar its fresh seed). Allocates nothing once
-// a grid of its number of rows has stepped. Each cell takes
-// SpreadHeatWhole's value, from a table of the sums a fire meets.
+// a grid of its number of rows has stepped. Each cell takes SpreadHeat's
+// value, from a table of the sums a fire meets.
 // A record whose Cells do not have the shape Columns x Rows is left alone.
+// A fast path (docs/exactness.md): the cells StepFirePlain gives.
 void StepFire(TFireCell& F);
 
-// The same step with every cell summed in Extended by SpreadHeat: the
-// reference StepFire is held to, and its way for grids of more rows.
-void StepFireLiteral(TFireCell& F);
+// The reference StepFire is held to: the same step with every cell summed
+// in Extended by SpreadHeatPlain; also StepFire's way for grids of more
+// rows than WholeSpreadRows.
+void StepFirePlain(TFireCell& F);
 
 // The heat a cell takes from the three cells below it, on a grid of Rows
 // rows: (Left + Right) / 4 + Centre / 2 - 255 / Rows, rounded half to even.
 // Neighbours outside the grid are passed as 0; a grid without rows has no
-// cooling.
-int32_t SpreadHeat(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows);
+// cooling. The reference SpreadHeat is held to.
+int32_t SpreadHeatPlain(int32_t Left, int32_t Centre, int32_t Right, int32_t Rows);
 
 // Grids of up to this many rows step in whole-number arithmetic: fewer
 // where Extended is double, whose sums are rounded more coarsely.
 constexpr int32_t WholeSpreadRows = ExtendedDigits >= 64 ? 1 << 20 : 1 << 19;
 
-// SpreadHeat for grids of 1 to WholeSpreadRows rows, worked out in whole
-// numbers from Sum = Left + Right + 2 Centre: the exact value of
-// Sum / 4 - 255 / Rows rounded half to even. SpreadHeat's sum in Extended
-// is off it by at most ExtendedUnit (|Sum| / 4 + 511), where |Sum| <= 2^33;
-// a value that is not a tie lies at least 1 / (4 Rows) from the nearest
-// tie, and a tie is summed exactly; so both round to the same whole number.
+// SpreadHeatPlain for grids of 1 to WholeSpreadRows rows, worked out in
+// whole numbers from Sum = Left + Right + 2 Centre: the exact value of
+// Sum / 4 - 255 / Rows rounded half to even. SpreadHeatPlain's sum in
+// Extended is off it by at most ExtendedUnit (|Sum| / 4 + 511), where
+// |Sum| <= 2^33; a value that is not a tie lies at least 1 / (4 Rows) from
+// the nearest tie, and a tie is summed exactly; so both round to the same
+// whole number. A fast path (docs/exactness.md).
 static_assert(ExtendedUnit * (0x1p31 + 511) * 4 * WholeSpreadRows < 1, "the sum cannot cross a tie");
-int32_t SpreadHeatWhole(int64_t Sum, int32_t Rows);
+int32_t SpreadHeat(int64_t Sum, int32_t Rows);

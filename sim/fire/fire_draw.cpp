@@ -134,10 +134,10 @@ void DrawFire(const TFireCell& F, uint8_t Intensity)
             return;
         }
     }
-    DrawFireLiteral(F, Intensity);
+    DrawFirePlain(F, Intensity);
 }
 
-void DrawFireLiteral(const TFireCell& F, uint8_t Intensity)
+void DrawFirePlain(const TFireCell& F, uint8_t Intensity)
 {
     if (Screen == nullptr) return;
     SDL_Surface* const Scratch = FireScratchImage();

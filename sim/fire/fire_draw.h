@@ -15,11 +15,12 @@
 //
 // The pixels are blended straight into the display with the blit's own
 // arithmetic (BlitBlend), so the picture is the same, pixel for pixel, as
-// DrawFireLiteral's; for a display of another format it falls back to that.
+// DrawFirePlain's; for a display of another format it falls back to that.
+// A fast path (docs/exactness.md).
 void DrawFire(const TFireCell& F, uint8_t Intensity);
 
-// The same picture drawn one SDL blit per lit cell: the cell's colour is
-// written into the scratch pixel of FireScratchImage, which is given the cell's
-// opacity and blitted onto the display. Up to 80 000 blits on the fire
-// screen; the reference DrawFire is held to.
-void DrawFireLiteral(const TFireCell& F, uint8_t Intensity);
+// The reference DrawFire is held to: one SDL blit per lit cell, the cell's
+// colour written into the scratch pixel of FireScratchImage, which is given
+// the cell's opacity and blitted onto the display. Up to 80 000 blits on
+// the fire screen.
+void DrawFirePlain(const TFireCell& F, uint8_t Intensity);

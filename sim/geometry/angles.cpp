@@ -23,10 +23,13 @@ void InitAngleTables()
 int NormalizeAngle(double A)
 {
     if (!std::isfinite(A)) return 0;
-    // Adding or subtracting 360 one turn at a time is exact until the last
-    // turn, so the remainder gives the same value without the loop.
-    // Within one turn of the range the remainder is the argument itself
-    // (below 0) or the argument less 360, which is exact (above 360).
+    // Below 2^56 in size every whole turn that NormalizeAnglePlain adds or
+    // takes away is exact (360 is a multiple of the spacing of such
+    // doubles), so all its turns but the last add up to the exact
+    // remainder: fmod finds it in one step. Within one turn of the range
+    // that remainder is the argument itself (below 0) or the argument less
+    // 360, which is exact (above 360). Only the last turn up from below 0
+    // may round, and it is made here as there.
     if (A < 0) {
         if (A <= -360) A = std::fmod(A, 360.0);
         if (A < 0) A += 360.0;
@@ -34,6 +37,17 @@ int NormalizeAngle(double A)
         A = A < 720 ? A - 360.0 : std::fmod(A, 360.0);
     }
     return Round(Extended(A));
+}
+
+int NormalizeAnglePlain(double A)
+{
+    if (!std::isfinite(A)) return 0;
+    if (A < 0) {
+        while (A < 0) A += 360;
+    } else if (A > 360) {
+        while (A >= 360) A -= 360;
+    }
+    return RoundPlain(Extended(A));
 }
 
 double DirectionAngle(Extended X1, Extended Y1, Extended X2, Extended Y2)

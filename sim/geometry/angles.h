@@ -12,8 +12,16 @@ void InitAngleTables();
 
 // Wraps A into 0..360 (360 stays 360) and rounds it half to even: a whole
 // number of degrees that is a valid table index. Any finite A, however
-// large, takes constant time; NaN and infinities give 0.
+// large, takes constant time; NaN and infinities give 0. A fast path
+// (docs/exactness.md): NormalizeAnglePlain's value for every angle below
+// 2^56 in size, where each of its turns is exact.
 int NormalizeAngle(double A);
+
+// The reference NormalizeAngle is held to: 360 added or taken away one turn
+// at a time, then rounded. Each turn costs a step, and from about 2^62 on
+// taking 360 away changes nothing, so this is only for angles of modest
+// size. Used only by tests.
+int NormalizeAnglePlain(double A);
 
 // Direction from (X1, Y1) to (X2, Y2) in 0..360; two equal points give 0.
 double DirectionAngle(Extended X1, Extended Y1, Extended X2, Extended Y2);

@@ -32,6 +32,10 @@ static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must round each operation
 constexpr int ExtendedDigits = std::numeric_limits<Extended>::digits;
 constexpr double ExtendedUnit = static_cast<double>(std::numeric_limits<Extended>::epsilon() / 2);
 
+// The reference RoundHalfEven is held to: the library's rounding, in the
+// default rounding mode.
+inline Extended RoundHalfEvenPlain(Extended X) { return std::nearbyint(X); }
+
 // Rounding is done by adding a power of two large enough to leave no
 // fraction bits: the addition rounds to nearest with ties to even, which is
 // what nearbyint does, without its save and restore of the floating-point
@@ -39,7 +43,8 @@ constexpr double ExtendedUnit = static_cast<double>(std::numeric_limits<Extended
 // which the program never changes.
 
 // Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0);
-// infinities and NaN come back as they are.
+// infinities and NaN come back as they are. A fast path: the same bits as
+// RoundHalfEvenPlain (docs/exactness.md).
 inline Extended RoundHalfEven(Extended X)
 {
     // From 2^(digits - 1) on every value is whole; below it, that power plus
@@ -60,7 +65,11 @@ inline int ClampToInt(Extended X)
     return static_cast<int>(X);
 }
 
+// The reference Round is held to: the library's rounding, then the clamp.
+inline int RoundPlain(Extended X) { return ClampToInt(RoundHalfEvenPlain(X)); }
+
 // Round half to even into an int, saturating at int's limits (NaN gives 0).
+// A fast path: the same int as RoundPlain (docs/exactness.md).
 inline int Round(Extended X)
 {
 #if KALMOT_X87_EXTENDED

@@ -85,3 +85,5 @@ bool SegmentsSurelyMiss(const TSegment& P, const TSegment& Q)
 {
     return SegmentsSurelyMiss(P, SegmentBox(P), Q, SegmentBox(Q));
 }
+
+bool SegmentsMissPlain(const TSegment& P, const TSegment& Q) { return !SegmentsCross(P, Q); }

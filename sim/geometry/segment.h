@@ -52,6 +52,11 @@ inline constexpr double SurelyMissReach = 0x1p500;
 // false: both end points of one segment lie clearly on one side of the
 // other's line (by more than the cross product's rounding could move them),
 // and the other's end points do not lie within its box, or they too lie
-// clearly on one side. Where it is false, SegmentsCross decides.
+// clearly on one side. Where it is false, SegmentsCross decides. A fast
+// path (docs/exactness.md): true only where SegmentsMissPlain is.
 bool SegmentsSurelyMiss(const TSegment& P, const TSegmentBox& PBox, const TSegment& Q, const TSegmentBox& QBox);
 bool SegmentsSurelyMiss(const TSegment& P, const TSegment& Q);
+
+// The reference SegmentsSurelyMiss is held to: the full test says the
+// segments do not touch. Used only by tests.
+bool SegmentsMissPlain(const TSegment& P, const TSegment& Q);

@@ -125,4 +125,10 @@ bool SameVector(const TVector& A, const TVector& B)
     return std::fabs(Extended(A.X) - Extended(B.X)) < 1 && std::fabs(Extended(A.Y) - Extended(B.Y)) < 1;
 }
 
+bool SameVectorPlain(const TVector& A, const TVector& B)
+{
+    return std::floor(std::fabs(Extended(A.X) - Extended(B.X))) == 0 &&
+           std::floor(std::fabs(Extended(A.Y) - Extended(B.Y))) == 0;
+}
+
 void SwapVectors(TVector& A, TVector& B) { std::swap(A, B); }

@@ -41,7 +41,12 @@ void RotateVector(TVector& V, double D);
 // Mirrors V's direction about the direction M.Angle (only M.Angle is read).
 void ReflectVector(TVector& V, const TVector& M);
 
-// Both components differ by less than 1.
+// Both components differ by less than 1. A fast path (docs/exactness.md):
+// the same answer as SameVectorPlain.
 bool SameVector(const TVector& A, const TVector& B);
+
+// The reference SameVector is held to: Floor of each component's distance,
+// in Extended, is 0. Used only by tests.
+bool SameVectorPlain(const TVector& A, const TVector& B);
 
 void SwapVectors(TVector& A, TVector& B);

@@ -1,6 +1,7 @@
 #include "sim/particles/collision_grid.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace {
@@ -143,6 +144,8 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
 
 void RemoveFromCollisionGrid(TCollisionGrid& G, size_t Index)
 {
+    // Moving the mark past a particle still filed would drop it unseen.
+    assert(Index == static_cast<size_t>(G.Stepped) && Index < G.Next.size());
     G.Stepped = static_cast<int32_t>(Index + 1);
 }
 
@@ -156,4 +159,12 @@ void FindNearParticles(TCollisionGrid& G, double X, double Y, std::vector<int32_
             for (int32_t M = FirstFiled(G, Cx, Cy); M >= 0; M = G.Next[static_cast<size_t>(M)]) Found.push_back(M);
         }
     if (Found.size() > 1) std::sort(Found.begin(), Found.end());
+}
+
+void FindNearParticlesPlain(const std::vector<TParticle>& Particles, size_t First, const TVector& At,
+                            std::vector<int32_t>& Found)
+{
+    Found.clear();
+    for (size_t M = First; M < Particles.size(); ++M)
+        if (SameVector(At, Particles[M].Pos)) Found.push_back(static_cast<int32_t>(M));
 }

@@ -40,5 +40,14 @@ void BuildCollisionGrid(TCollisionGrid& G, const std::vector<TParticle>& Particl
 void RemoveFromCollisionGrid(TCollisionGrid& G, size_t Index);
 
 // The filed particles in the cells around the nine pixels about (X, Y),
-// in ascending index, into Found (emptied first). Nothing for a point with no pixel.
+// in ascending index, into Found (emptied first). Nothing for a point with
+// no pixel. A fast path (docs/exactness.md): Found holds every particle
+// that FindNearParticlesPlain finds for the same particles, in the same
+// order, and may hold more (which SameVector then turns away).
 void FindNearParticles(TCollisionGrid& G, double X, double Y, std::vector<int32_t>& Found);
+
+// The reference FindNearParticles is held to: every particle from First on
+// that lies within a pixel of At as SameVector measures it, the partners
+// the plain step collides with, in ascending index. Used only by tests.
+void FindNearParticlesPlain(const std::vector<TParticle>& Particles, size_t First, const TVector& At,
+                            std::vector<int32_t>& Found);

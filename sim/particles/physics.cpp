@@ -1,5 +1,6 @@
 #include "sim/particles/physics.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -95,7 +96,7 @@ double FrictionFactor(double Friction, double Dt)
 }
 
 // The straight move of this step, from Pos to Pos + Vel * Dt.
-void BuildPath(TParticle& Particle, double Dt)
+void BuildPathPlain(TParticle& Particle, double Dt)
 {
     Particle.Path.A = Particle.Pos;
     Particle.Path.B = Checked(VectorSum(Particle.Pos, Checked(VectorScaled(Particle.Vel, Dt))));
@@ -122,7 +123,7 @@ void BounceOffWallsPlain(const TPhysics& P, TParticle& Particle)
             if (!SameVector(V, Particle.OldVel)) Scale(V, FrictionFactor(P.WallFriction, Dt));
             // This step's gravity is taken back; its Force stays.
             Subtract(V, Checked(VectorScaled(P.Gravity, Dt)));
-            BuildPath(Particle, Dt);
+            BuildPathPlain(Particle, Dt);
             Hit = true;
         }
     } while (Hit && Pass <= P.Walls.size());
@@ -146,7 +147,7 @@ void ShareSpeed(TParticle& Pi, TParticle& Pm)
 // moving differently bounce across the line that joins them. The common
 // speed is worked out from the lengths cached by the reflections, before
 // the friction scaling, so both end with WallFriction times that speed.
-void Collide(const TPhysics& P, TParticle& Pi, TParticle& Pm)
+void CollidePlain(const TPhysics& P, TParticle& Pi, TParticle& Pm)
 {
     if (!SameVector(Pi.Pos, Pm.Pos) || SameVector(Pi.Vel, Pm.Vel)) return;
     Reflect(Pi.Vel, Checked(PerpVector(VectorDiff(Pi.Pos, Pm.Pos))));
@@ -156,11 +157,11 @@ void Collide(const TPhysics& P, TParticle& Pi, TParticle& Pm)
     ShareSpeed(Pi, Pm);
 }
 
-// Collide with the mirror direction worked out once: both partners'
+// CollidePlain with the mirror direction worked out once: both partners'
 // positions stay as they are, so the second would be the same vector, and
 // PerpVector reads only X and Y of the difference, so its cache is not
 // refreshed.
-void CollideFast(const TPhysics& P, TParticle& Pi, TParticle& Pm)
+void Collide(const TPhysics& P, TParticle& Pi, TParticle& Pm)
 {
     if (!SameVector(Pi.Pos, Pm.Pos) || SameVector(Pi.Vel, Pm.Vel)) return;
     const auto Dx = static_cast<double>(Extended(Pi.Pos.X) - Extended(Pm.Pos.X));
@@ -192,7 +193,7 @@ void StepParticlePlain(TPhysics& P, size_t Index)
     Add(V, Checked(VectorScaled(P.Force, Dt)));
     Scale(V, FrictionFactor(P.AirFriction, Dt));
 
-    BuildPath(Particle, Dt);
+    BuildPathPlain(Particle, Dt);
     BounceOffWallsPlain(P, Particle);
 
     Add(Particle.Pos, Checked(VectorScaled(V, Dt)));
@@ -201,7 +202,7 @@ void StepParticlePlain(TPhysics& P, size_t Index)
     Change(V, UpdateLength);
     Change(V, UpdateAngle);
 
-    for (size_t M = Index + 1; M < P.Particles.size(); ++M) Collide(P, Particle, P.Particles[M]);
+    for (size_t M = Index + 1; M < P.Particles.size(); ++M) CollidePlain(P, Particle, P.Particles[M]);
 }
 
 // A value that is the same for every particle of a step, worked out once.
@@ -264,7 +265,9 @@ TVector ScaledMove(const TVector& V, double Dt)
     return Move;
 }
 
-void BuildPathFast(TParticle& Particle, double Dt)
+// BuildPathPlain with the move scaled by ScaledMove, which faults where
+// the refreshed product would.
+void BuildPath(TParticle& Particle, double Dt)
 {
     Particle.Path.A = Particle.Pos;
     Particle.Path.B = Checked(VectorSum(Particle.Pos, ScaledMove(Particle.Vel, Dt)));
@@ -304,7 +307,7 @@ void BounceOffWalls(const TPhysics& P, const TStepValues& Values, TWallGrid& Wal
             Reflect(V, Wall.Delta);
             if (!SameVector(V, Particle.OldVel)) Scale(V, Values.WallFactor.Get());
             Subtract(V, Values.GravityStep.Get());
-            BuildPathFast(Particle, Dt);
+            BuildPath(Particle, Dt);
             PathBox = SegmentBox(Particle.Path);
             FindWallsNearPath(WallGrid, PathBox, Near);
             Hit = true;
@@ -335,7 +338,7 @@ void StepParticle(TPhysics& P, const TStepValues& Values, TCollisionGrid& Grid, 
     Add(V, Values.ForceStep.Get());
     Scale(V, Values.AirFactor.Get());
 
-    BuildPathFast(Particle, Dt);
+    BuildPath(Particle, Dt);
     BounceOffWalls(P, Values, WallGrid, Particle, NearWalls);
 
     // The path ends where the particle moves to, worked out the same way,
@@ -352,7 +355,7 @@ void StepParticle(TPhysics& P, const TStepValues& Values, TCollisionGrid& Grid, 
     Change(V, [&](TVector& T) { AsDelta ? void(T.Angle = Delta.Angle) : UpdateAngle(T); });
 
     FindNearParticles(Grid, Particle.Pos.X, Particle.Pos.Y, Near);
-    for (const int32_t M : Near) CollideFast(P, Particle, P.Particles[static_cast<size_t>(M)]);
+    for (const int32_t M : Near) Collide(P, Particle, P.Particles[static_cast<size_t>(M)]);
 }
 
 } // namespace
@@ -379,6 +382,8 @@ void StepPhysics(TPhysics& P)
     TWallGrid WallGrid;
     BuildWallGrid(WallGrid, P.Walls);
     std::vector<uint64_t> NearWalls;
+    // The walls' boxes and the grid are indexed by wall, as P.Walls is.
+    assert(Values.WallBoxes.size() == P.Walls.size() && WallGrid.Boxes.size() == P.Walls.size());
     for (size_t I = 0; I < P.Particles.size(); ++I) {
         RemoveFromCollisionGrid(Grid, I);
         try {

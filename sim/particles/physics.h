@@ -27,10 +27,10 @@ void InitPhysics(TPhysics& P);
 // walls, its move, its collisions with later particles) before the next.
 // A particle whose step runs into an arithmetic fault keeps what was done
 // before the fault and skips the rest of this step; the others go on.
+// A fast path (docs/exactness.md): bit for bit what StepPhysicsPlain gives.
 void StepPhysics(TPhysics& P);
 
-// The same step worked out the plain way: every particle tests every wall
-// in full in every pass and every later particle for a collision. Slow
-// (the pairs grow with the square of the particles); StepPhysics must give
-// bit for bit what this gives.
+// The reference StepPhysics is held to: every particle tests every wall in
+// full in every pass and every later particle for a collision. Slow (the
+// pairs grow with the square of the particles); used only by tests.
 void StepPhysicsPlain(TPhysics& P);

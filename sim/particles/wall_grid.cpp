@@ -1,6 +1,7 @@
 #include "sim/particles/wall_grid.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace {
@@ -54,6 +55,8 @@ bool CellOnOneSide(const TVector& Start, const TSegmentBox& Wall, double X0, dou
 // Works out the set of walls of cell (CX, CY) and gives where it starts.
 size_t CellWalls(TWallGrid& Grid, int CX, int CY)
 {
+    // Only grids of enough walls have cells, and a path's box only asks for cells of the grid.
+    assert(CX >= 0 && CX < Cells && CY >= 0 && CY < Cells && Grid.CellSet.size() == size_t{Cells} * Cells);
     int32_t& Start = Grid.CellSet[static_cast<size_t>(CY) * Cells + static_cast<size_t>(CX)];
     if (Start >= 0) return static_cast<size_t>(Start);
     Start = static_cast<int32_t>(Grid.Sets.size());
@@ -90,13 +93,14 @@ void BuildWallGrid(TWallGrid& Grid, const std::vector<TSegment>& Walls)
 void FindWallsNearPath(TWallGrid& Grid, const TSegmentBox& PathBox, std::vector<uint64_t>& Near)
 {
     const size_t Walls = Grid.Boxes.size();
+    assert(Grid.Words == (Walls + 63) / 64 && Grid.Starts.size() == Walls);
     Near.assign(Grid.Words, 0);
     const bool Inside = PathBox.MinX >= -GridEdge && PathBox.MaxX < GridEdge && PathBox.MinY >= -GridEdge &&
                         PathBox.MaxY < GridEdge; // false for NaN
     const int CX0 = Inside ? CellOf(PathBox.MinX) : 0, CX1 = Inside ? CellOf(PathBox.MaxX) : 0;
     const int CY0 = Inside ? CellOf(PathBox.MinY) : 0, CY1 = Inside ? CellOf(PathBox.MaxY) : 0;
     if (!Inside || CX1 - CX0 > 1 || CY1 - CY0 > 1 || Walls < FewWalls) {
-        for (size_t K = 0; K < Walls; ++K) Near[K / 64] |= uint64_t{1} << (K % 64);
+        FindWallsNearPathPlain(Grid, Near);
         return;
     }
     // Cells that share an edge or a corner share corners, so a wall left
@@ -106,6 +110,12 @@ void FindWallsNearPath(TWallGrid& Grid, const TSegmentBox& PathBox, std::vector<
             const size_t Start = CellWalls(Grid, CX, CY);
             for (size_t W = 0; W < Grid.Words; ++W) Near[W] |= Grid.Sets[Start + W];
         }
+}
+
+void FindWallsNearPathPlain(const TWallGrid& Grid, std::vector<uint64_t>& Near)
+{
+    Near.assign(Grid.Words, 0);
+    for (size_t K = 0; K < Grid.Boxes.size(); ++K) Near[K / 64] |= uint64_t{1} << (K % 64);
 }
 
 size_t NextWall(const std::vector<uint64_t>& Near, size_t From, size_t Walls)

@@ -27,8 +27,14 @@ void BuildWallGrid(TWallGrid& Grid, const std::vector<TSegment>& Walls);
 
 // Into Near (Words long): the walls a path with this box might meet. A
 // path that is not within a 2 x 2 block of cells (long, far away, or not
-// finite) gets every wall, and so does every path among a few walls.
+// finite) gets every wall, and so does every path among a few walls. A
+// fast path (docs/exactness.md): it leaves out of FindWallsNearPathPlain's
+// set only walls that SegmentsSurelyMiss rules out for the path.
 void FindWallsNearPath(TWallGrid& Grid, const TSegmentBox& PathBox, std::vector<uint64_t>& Near);
+
+// The reference FindWallsNearPath is held to: every wall, as the plain
+// bounce tests them.
+void FindWallsNearPathPlain(const TWallGrid& Grid, std::vector<uint64_t>& Near);
 
 // The first wall at or after From in Near; Walls when there is none.
 size_t NextWall(const std::vector<uint64_t>& Near, size_t From, size_t Walls);

@@ -1,6 +1,7 @@
 #include "sim/tornado/whirl.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstddef>
 
 #include "sim/geometry/angles.h"
@@ -111,6 +112,8 @@ TVector WhirlCentre(const TWhirl& W)
 
 void StepWhirl(TWhirl& W, double X, double Y)
 {
+    // Ring k's particle and centre share their index.
+    assert(W.Particles.size() == W.Trail.size());
     // The arrays' length, not Capacity, bounds the shift, so even a record
     // whose Capacity was never set steps without leaving its arrays.
     const size_t L = W.Particles.size();
@@ -120,4 +123,30 @@ void StepWhirl(TWhirl& W, double X, double Y)
         SpawnFull(W, X, Y);
     Orbit(W);
     FollowTrail(W);
+}
+
+void StepWhirlPlain(TWhirl& W, double X, double Y)
+{
+    const size_t L = W.Particles.size();
+    if (L == 0 || L < static_cast<size_t>(std::max<int32_t>(W.Capacity, 0))) {
+        W.Particles.push_back(TParticle{});
+        W.Trail.push_back(TVector{});
+        PlaceRing(W, L, X, Y, static_cast<Extended>(W.Capacity) - static_cast<Extended>(L));
+    } else {
+        for (size_t C = 0; C + 1 < L; ++C) {
+            W.Particles[C] = W.Particles[C + 1];
+            W.Trail[C] = W.Trail[C + 1];
+        }
+        PlaceRing(W, L - 1, X, Y, 0);
+    }
+    double F = 1.0;
+    for (TParticle& P : W.Particles) {
+        RotateVector(P.Pos, NormalizeAngle(static_cast<double>(360 / Extended(P.Pos.Length))));
+        F = static_cast<double>(Extended(F) * Extended(W.Shrink));
+        ScaleVector(P.Pos, F);
+    }
+    for (size_t K = W.Trail.size(); K-- > 1;) {
+        const TVector D = VectorDiff(W.Trail[K], W.Trail[K - 1]);
+        AddVector(W.Trail[K - 1], VectorScaled(D, W.Follow));
+    }
 }

@@ -37,5 +37,11 @@ TWhirl CreateWhirl(int32_t N);
 TVector WhirlCentre(const TWhirl& W);
 
 // Advances the funnel by one step about the base point (X, Y), pixels
-// relative to the Origin: spawn, orbit, follow.
+// relative to the Origin: spawn, orbit, follow. A fast path
+// (docs/exactness.md): bit for bit what StepWhirlPlain gives.
 void StepWhirl(TWhirl& W, double X, double Y);
+
+// The reference StepWhirl is held to: the same step in whole vector
+// operations that refresh every cache, rings moved down one by one. Used
+// only by tests.
+void StepWhirlPlain(TWhirl& W, double X, double Y);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -11,8 +12,6 @@
 #include "draw/display.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
-#include "sim/geometry/geometry.h"
-#include "sim/geometry/rounding.h"
 #include "support/headless.h"
 
 namespace {
@@ -27,23 +26,6 @@ protected:
 
     std::set<std::pair<int, int>> Painted() const { return PixelsOtherThan(Black); }
 };
-
-// Every one of the line's n points, none skipped: the oracle the clipped
-// line must match.
-std::set<std::pair<int, int>> EveryPointOfLine(int X1, int Y1, int X2, int Y2)
-{
-    std::set<std::pair<int, int>> Points;
-    const Extended N = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
-    for (Extended I = 1; I <= N; ++I) {
-        const double T = I / N;
-        const TPoint P = LerpPoint(X1, Y1, X2, Y2, T);
-        const Extended X = static_cast<Extended>(P.X) + OriginX;
-        const Extended Y = static_cast<Extended>(P.Y) + OriginY;
-        if (X >= 1 && X <= DisplayWidth && Y >= 1 && Y <= DisplayHeight)
-            Points.insert({static_cast<int>(X) - 1, static_cast<int>(Y) - 1});
-    }
-    return Points;
-}
 
 } // namespace
 
@@ -186,7 +168,7 @@ TEST_F(PixelsTest, BlitTintedBlendsTheShapeButNotItsFirstRowOrColumn)
     EXPECT_EQ(Half.R, Half.G);
 }
 
-TEST_F(PixelsTest, TintedSilhouettesMatchTheLiteralCopyAndBlit)
+TEST_F(PixelsTest, TintedSilhouettesMatchThePlainCopyAndBlit)
 {
     std::mt19937 Random(77);
     // The cursor, and small keyed sheets of random colours in the display's format.
@@ -224,11 +206,11 @@ TEST_F(PixelsTest, TintedSilhouettesMatchTheLiteralCopyAndBlit)
                                                         static_cast<Uint8>(Byte(Random)));
         const int PlaceX = Centred ? X - 400 : X, PlaceY = Centred ? Y - 300 : Y;
         Paint();
-        BlitTintedLiteral(Source, Cell, Screen, ClipRect, Colour, Alpha, PlaceX, PlaceY, Centred);
-        const std::vector<Uint32> Literal = CaptureDisplay();
+        BlitTintedPlain(Source, Cell, Screen, ClipRect, Colour, Alpha, PlaceX, PlaceY, Centred);
+        const std::vector<Uint32> Plain = CaptureDisplay();
         Paint();
         BlitTinted(Source, Cell, Screen, ClipRect, Colour, Alpha, PlaceX, PlaceY, Centred);
-        ASSERT_EQ(CaptureDisplay(), Literal) << "case " << Case << " alpha " << int{Alpha};
+        ASSERT_EQ(CaptureDisplay(), Plain) << "case " << Case << " alpha " << int{Alpha};
     }
     for (size_t I = 1; I < Sources.size(); ++I) SDL_FreeSurface(Sources[I]);
 }
@@ -251,26 +233,22 @@ TEST_F(PixelsTest, ClippedLineMatchesEveryPointOfTheUnclippedLine)
         auto& Pick = Case % 3 == 0 ? Far : Near;
         const int X1 = Pick(Random), Y1 = Pick(Random), X2 = Near(Random), Y2 = Near(Random);
         SDL_FillRect(Screen, nullptr, Black);
+        DrawLinePlain(Screen, X1, Y1, X2, Y2, Red);
+        const std::set<std::pair<int, int>> Plain = Painted();
+        SDL_FillRect(Screen, nullptr, Black);
         DrawLine(Screen, X1, Y1, X2, Y2, Red);
-        ASSERT_EQ(Painted(), EveryPointOfLine(X1, Y1, X2, Y2)) << X1 << "," << Y1 << " - " << X2 << "," << Y2;
+        ASSERT_EQ(Painted(), Plain) << X1 << "," << Y1 << " - " << X2 << "," << Y2;
     }
 }
 
-TEST_F(PixelsTest, WholeNumberLinesPaintWhatTheLiteralPointsPaint)
+TEST_F(PixelsTest, WholeNumberLinesPaintWhatThePlainPointsPaint)
 {
     // Batches of lines in colours of their own over one another, drawn
-    // point by point by the long-double formula and by DrawLine: short
+    // point by point by DrawLinePlain and by DrawLine: short
     // lines full of ties, lines across the display's edges and longer ones,
     // with the Origin at the centre and at a corner.
     std::mt19937 Random(4711);
     std::uniform_int_distribution<int> Short(-12, 12), Edge(-30, 30), Wide(-1200, 1200), Byte(0, 255);
-    const auto DrawLiteral = [](int X1, int Y1, int X2, int Y2, Uint32 Colour) {
-        const Extended N = RoundHalfEven(Extended(Distance(X1, Y1, X2, Y2)));
-        for (Extended I = 1; I <= N; ++I) {
-            const TPoint P = LerpPoint(X1, Y1, X2, Y2, static_cast<double>(I / N));
-            PutPixel(Screen, Colour, true, P.X, P.Y);
-        }
-    };
     for (const auto& [OriginAtX, OriginAtY] : {std::pair{400, 300}, {0, 0}}) {
         SetOrigin(OriginAtX, OriginAtY);
         for (int Batch = 0; Batch < 15; ++Batch) {
@@ -287,12 +265,12 @@ TEST_F(PixelsTest, WholeNumberLinesPaintWhatTheLiteralPointsPaint)
                 Colours.push_back(MapColour(static_cast<Uint8>(Byte(Random)), static_cast<Uint8>(Byte(Random)), 1));
             SDL_FillRect(Screen, nullptr, Black);
             for (size_t K = 0; K < Lines.size(); ++K)
-                DrawLiteral(Lines[K][0], Lines[K][1], Lines[K][2], Lines[K][3], Colours[K]);
-            const std::vector<Uint32> Literal = CaptureDisplay();
+                DrawLinePlain(Screen, Lines[K][0], Lines[K][1], Lines[K][2], Lines[K][3], Colours[K]);
+            const std::vector<Uint32> Plain = CaptureDisplay();
             SDL_FillRect(Screen, nullptr, Black);
             for (size_t K = 0; K < Lines.size(); ++K)
                 DrawLine(Screen, Lines[K][0], Lines[K][1], Lines[K][2], Lines[K][3], Colours[K]);
-            ASSERT_EQ(CaptureDisplay(), Literal) << "batch " << Batch << ", origin (" << OriginAtX << ", " << OriginAtY << ")";
+            ASSERT_EQ(CaptureDisplay(), Plain) << "batch " << Batch << ", origin (" << OriginAtX << ", " << OriginAtY << ")";
         }
     }
     SetOrigin(400, 300);

@@ -124,27 +124,7 @@ TEST_F(TextTest, GlyphsAtTheEdgeAreCutPixelByPixel)
     EXPECT_EQ(Painted(), Expected);
 }
 
-namespace {
-
-// The oracle: every cell painted from the sheet by BlitColoured, the pen
-// kept in SDL_Rect's 16 bits.
-void DrawTextCellByCell(int X, int Y, Uint32 Colour, const std::string& Text, bool Centred, Uint8 Style)
-{
-    SDL_Rect Glyph = MakeRect(0, Style == 1 ? 16 : 0, 8, 16);
-    SDL_Rect Pen = MakeRect(X, Y, 0, 0);
-    for (const char Character : Text) {
-        const size_t Index = FontCharset.find(Character);
-        if (Index != std::string_view::npos) {
-            Glyph.x = static_cast<Sint16>(8 * (Index + 1));
-            BlitColoured(FontImage, Glyph, Screen, Pen, Colour, 0, 0, Centred);
-        }
-        Pen.x = static_cast<Sint16>(Pen.x + 8);
-    }
-}
-
-} // namespace
-
-TEST_F(TextTest, InkListsPaintExactlyWhatTheCellByCellMethodPaints)
+TEST_F(TextTest, InkListsPaintExactlyWhatThePlainCellByCellMethodPaints)
 {
     std::mt19937 Random(1207);
     std::uniform_int_distribution<int> Byte(0, 255), Length(0, 40), Style(0, 2), Near(-30, 830),
@@ -158,10 +138,10 @@ TEST_F(TextTest, InkListsPaintExactlyWhatTheCellByCellMethodPaints)
         const Uint32 Colour = MapColour(static_cast<Uint8>(Byte(Random)), static_cast<Uint8>(Byte(Random)), 1);
         const auto S = static_cast<Uint8>(Style(Random));
         SDL_FillRect(Screen, nullptr, Black);
-        DrawTextCellByCell(X, Y, Colour, Text, Centred, S);
-        const std::vector<Uint32> Literal = CaptureDisplay();
+        DrawTextPlain(X, Y, Colour, Text, Centred, S);
+        const std::vector<Uint32> Plain = CaptureDisplay();
         SDL_FillRect(Screen, nullptr, Black);
         DrawText(X, Y, Colour, Text, Centred, S);
-        ASSERT_EQ(CaptureDisplay(), Literal) << "text of " << Text.size() << " at (" << X << ", " << Y << ")";
+        ASSERT_EQ(CaptureDisplay(), Plain) << "text of " << Text.size() << " at (" << X << ", " << Y << ")";
     }
 }

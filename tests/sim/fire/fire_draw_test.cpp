@@ -40,15 +40,15 @@ std::pair<int, int> CompareWithBlits(const TFireCell& F, uint8_t Intensity, std:
     TPixels Background(DisplayWidth * DisplayHeight);
     for (Uint32& P : Background) P = Random();
     Restore(Background);
-    DrawFireLiteral(F, Intensity);
-    const TPixels Literal = CaptureDisplay();
+    DrawFirePlain(F, Intensity);
+    const TPixels Plain = CaptureDisplay();
     Restore(Background);
     DrawFire(F, Intensity);
     const TPixels Fast = CaptureDisplay();
     int Differ = 0, Drawn = 0;
     for (size_t I = 0; I < Fast.size(); ++I) {
-        Differ += Fast[I] != Literal[I];
-        Drawn += Literal[I] != Background[I];
+        Differ += Fast[I] != Plain[I];
+        Drawn += Plain[I] != Background[I];
     }
     return {Differ, Drawn};
 }

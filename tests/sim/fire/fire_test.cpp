@@ -39,12 +39,12 @@ TFireCell SeededFire(int Columns, int Rows, uint64_t Seed)
 
 TEST(FireSpread, CoolsByRowsRoundsTiesToEvenAndNeverOverflows)
 {
-    EXPECT_EQ(SpreadHeat(0, 0, 0, 100), -3);       // -2.55
-    EXPECT_EQ(SpreadHeat(0, 200, 100, 100), 122);  // 25 + 100 - 2.55
-    EXPECT_EQ(SpreadHeat(0, 0, 0, 2), -128);       // -127.5: ties to even
-    EXPECT_EQ(SpreadHeat(2, 1, 0, 2), -126);       // -126.5
-    EXPECT_EQ(SpreadHeat(INT32_MAX, INT32_MAX, INT32_MAX, 1), INT32_MAX - 255); // no overflow
-    EXPECT_EQ(SpreadHeat(4, 0, 0, 0), 1);          // no rows, no cooling, no division by zero
+    EXPECT_EQ(SpreadHeatPlain(0, 0, 0, 100), -3);       // -2.55
+    EXPECT_EQ(SpreadHeatPlain(0, 200, 100, 100), 122);  // 25 + 100 - 2.55
+    EXPECT_EQ(SpreadHeatPlain(0, 0, 0, 2), -128);       // -127.5: ties to even
+    EXPECT_EQ(SpreadHeatPlain(2, 1, 0, 2), -126);       // -126.5
+    EXPECT_EQ(SpreadHeatPlain(INT32_MAX, INT32_MAX, INT32_MAX, 1), INT32_MAX - 255); // no overflow
+    EXPECT_EQ(SpreadHeatPlain(4, 0, 0, 0), 1);          // no rows, no cooling, no division by zero
 }
 
 TEST(FireInit, ZeroGridAndEmptyGridForNonPositiveSizes)
@@ -77,12 +77,12 @@ TEST(FireStep, SmallGridsSeedLeftToRightAndSpreadFromTheSeeds)
     const std::vector<int32_t> T = Draws(11, 5);
     for (int I = 0; I < 5; ++I) {
         EXPECT_EQ(Two.Cells[I][1], T[I]);
-        EXPECT_EQ(Two.Cells[I][0], SpreadHeat(I > 0 ? T[I - 1] : 0, T[I], I < 4 ? T[I + 1] : 0, 2));
+        EXPECT_EQ(Two.Cells[I][0], SpreadHeatPlain(I > 0 ? T[I - 1] : 0, T[I], I < 4 ? T[I + 1] : 0, 2));
     }
 
     TFireCell Column = SeededFire(1, 100, 3); // one column: no side heat
     StepFire(Column);
-    for (int J = 98; J >= 0; --J) EXPECT_EQ(Column.Cells[0][J], SpreadHeat(0, Column.Cells[0][J + 1], 0, 100));
+    for (int J = 98; J >= 0; --J) EXPECT_EQ(Column.Cells[0][J], SpreadHeatPlain(0, Column.Cells[0][J + 1], 0, 100));
 }
 
 TEST(FireStep, ReadsTheNewLeftColumnAndTheOldRightColumn)
@@ -96,11 +96,11 @@ TEST(FireStep, ReadsTheNewLeftColumnAndTheOldRightColumn)
     StepFire(F);
     EXPECT_EQ(F.Source, &F.Cells);
     const std::vector<int32_t> S = Draws(42, 3);
-    const int32_t New0 = SpreadHeat(0, S[0], S[1], 3), New1 = SpreadHeat(S[0], S[1], S[2], 3);
+    const int32_t New0 = SpreadHeatPlain(0, S[0], S[1], 3), New1 = SpreadHeatPlain(S[0], S[1], S[2], 3);
     EXPECT_EQ(F.Cells[0][1], New0); // row 1 from the seeds alone
-    EXPECT_EQ(F.Cells[0][0], SpreadHeat(0, New0, 1000, 3));
-    EXPECT_EQ(F.Cells[1][0], SpreadHeat(New0, New1, 2000, 3));
-    EXPECT_EQ(F.Cells[2][0], SpreadHeat(New1, SpreadHeat(S[1], S[2], 0, 3), 0, 3));
+    EXPECT_EQ(F.Cells[0][0], SpreadHeatPlain(0, New0, 1000, 3));
+    EXPECT_EQ(F.Cells[1][0], SpreadHeatPlain(New0, New1, 2000, 3));
+    EXPECT_EQ(F.Cells[2][0], SpreadHeatPlain(New1, SpreadHeatPlain(S[1], S[2], 0, 3), 0, 3));
 
     TFireCell Copy = F; // a copy reads through its own grid
     EXPECT_EQ(Copy.Source, &Copy.Cells);
@@ -152,19 +152,19 @@ TEST(FireSpread, WholeNumbersRoundAsTheExtendedSum)
         // Every sum a fire meets, split between the neighbours both ways.
         for (int32_t Sum = -3000; Sum <= 3000; ++Sum) {
             const int32_t Centre = Sum >= 0 ? Sum / 2 : -((-Sum + 1) / 2);
-            ASSERT_EQ(SpreadHeatWhole(Sum, Rows), SpreadHeat(Sum - 2 * Centre, Centre, 0, Rows)) << Sum << ", " << Rows;
-            ASSERT_EQ(SpreadHeatWhole(Sum, Rows), SpreadHeat(0, 0, Sum, Rows)) << Sum << ", " << Rows;
+            ASSERT_EQ(SpreadHeat(Sum, Rows), SpreadHeatPlain(Sum - 2 * Centre, Centre, 0, Rows)) << Sum << ", " << Rows;
+            ASSERT_EQ(SpreadHeat(Sum, Rows), SpreadHeatPlain(0, 0, Sum, Rows)) << Sum << ", " << Rows;
         }
         // Heat anywhere in int32, where the sum needs 34 bits.
         for (int Case = 0; Case < 3000; ++Case) {
             const int32_t L = Any(Random), C = Any(Random), R = Any(Random);
             const int64_t Sum = int64_t{L} + R + 2 * int64_t{C};
-            ASSERT_EQ(SpreadHeatWhole(Sum, Rows), SpreadHeat(L, C, R, Rows)) << L << ", " << C << ", " << R;
+            ASSERT_EQ(SpreadHeat(Sum, Rows), SpreadHeatPlain(L, C, R, Rows)) << L << ", " << C << ", " << R;
         }
     }
 }
 
-TEST(FireStep, StepsLikeTheLiteralStepOnAnyGrid)
+TEST(FireStep, StepsLikeThePlainStepOnAnyGrid)
 {
     std::mt19937_64 Random(11);
     std::uniform_int_distribution<int32_t> Heat(-400, 300), Any(INT32_MIN, INT32_MAX);
@@ -174,24 +174,24 @@ TEST(FireStep, StepsLikeTheLiteralStepOnAnyGrid)
             InitFire(Fast, 0, 0, Columns, Rows);
             for (auto& Column : Fast.Cells)
                 for (int32_t& Cell : Column) Cell = Wild ? Any(Random) : Heat(Random);
-            TFireCell Literal = Fast;
+            TFireCell Plain = Fast;
             for (int Step = 0; Step < 6; ++Step) {
                 SeedRandom(static_cast<uint64_t>(Step) * 31 + static_cast<uint64_t>(Rows));
                 StepFire(Fast);
                 SeedRandom(static_cast<uint64_t>(Step) * 31 + static_cast<uint64_t>(Rows));
-                StepFireLiteral(Literal);
-                ASSERT_EQ(Fast.Cells, Literal.Cells) << Columns << "x" << Rows << " step " << Step;
+                StepFirePlain(Plain);
+                ASSERT_EQ(Fast.Cells, Plain.Cells) << Columns << "x" << Rows << " step " << Step;
             }
         }
     }
-    // Taller grids than the whole numbers are proven for take the literal way.
+    // Taller grids than the whole numbers are proven for take the plain way.
     TFireCell Tall;
     InitFire(Tall, 0, 0, 2, WholeSpreadRows + 1);
     Tall.Cells[0][WholeSpreadRows - 1] = 1000;
-    TFireCell Literal = Tall;
+    TFireCell Plain = Tall;
     SeedRandom(3);
     StepFire(Tall);
     SeedRandom(3);
-    StepFireLiteral(Literal);
-    EXPECT_EQ(Tall.Cells, Literal.Cells);
+    StepFirePlain(Plain);
+    EXPECT_EQ(Tall.Cells, Plain.Cells);
 }
