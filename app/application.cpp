@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/data_folder.h"
+#include "app/frame_extras.h"
 #include "app/frame_loop.h"
 #include "app/screen_loop.h"
 #include "app/video.h"
@@ -37,6 +38,7 @@ void StopProgram()
 void ResetProgramState()
 {
     LeaveScreen();
+    ResetFrameExtras();
     ResetScreenState();
     ResetInputState();
     ResetVideoSettings();

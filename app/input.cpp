@@ -3,6 +3,7 @@
 #include "screen/screen.h"
 #include "app/video.h"
 #include "draw/surface.h"
+#include "input/command_keys.h"
 #include "input/key_names.h"
 
 SDL_Event Event;
@@ -11,6 +12,7 @@ namespace {
 
 void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
 {
+    if (NoteCommandKey(Key.sym)) return; // a command for the screen loop, not a key for the widgets
     KeyDown = true;
     if (Key.sym == SDLK_RETURN) {
         if (Key.mod & (KMOD_LALT | KMOD_RALT)) ToggleFullScreen();
@@ -31,8 +33,8 @@ public:
     {
         switch (E.type) {
         case SDL_MOUSEBUTTONUP: return ButtonPressed && IsClickButton(E.button.button);
-        case SDL_KEYUP:
-        case SDL_KEYDOWN: return NamedKeyPressed;
+        case SDL_KEYUP: return NamedKeyPressed;
+        case SDL_KEYDOWN: return NamedKeyPressed || (CommandKeyPressed && IsCommandKey(E.key.keysym.sym));
         default: return false;
         }
     }
@@ -42,11 +44,13 @@ public:
         if (E.type == SDL_MOUSEBUTTONDOWN && IsClickButton(E.button.button)) ButtonPressed = true;
         if (E.type == SDL_KEYDOWN && KeyNameFor(E.key.keysym) != nullptr)
             NamedKeyPressed = true;
+        if (E.type == SDL_KEYDOWN && IsCommandKey(E.key.keysym.sym)) CommandKeyPressed = true;
     }
 
 private:
     bool ButtonPressed = false;   // left, middle or right went down in this poll
     bool NamedKeyPressed = false; // a key with a name went down in this poll
+    bool CommandKeyPressed = false; // a second command would read as one flag with the first
 
     // The wheel's "buttons" come down and up together by nature; holding
     // their release back would turn scrolling over a button into a click.
@@ -63,6 +67,7 @@ void PollEvents(Uint8 EscState, const TEventReaction& React)
     MousePressed = false;
     MouseReleased = false;
     KeyDown = false;
+    CommandKeys = {};
     TUndoWatch Watch;
     for (;;) {
         // Look before taking: an event that would undo what this poll has

@@ -5,8 +5,9 @@
 // Nothing the user does is lost to the one-frame view: a poll stops before a
 // release of the left, middle or right button when one of them went down in
 // the same poll, and before a key release or a further key press once a
-// named key went down. That event and all after it stay in SDL's queue, in
-// their order, for the next frame. So a quick click is pressed in one frame
+// named key went down, and before a second command key (command_keys.h),
+// whose flag would read as one with the first. That event and all after it
+// stay in SDL's queue, in their order, for the next frame. So a quick click is pressed in one frame
 // and released in the next, and fast typing gives one key per frame.
 
 #include <SDL.h>
@@ -22,5 +23,5 @@ using TEventReaction = std::function<void(const SDL_Event&)>;
 
 // Empties SDL's event queue into the input state. Esc stores EscState in
 // ScreenState, the window's close control stores the quit state, Alt+Return
-// toggles full screen.
+// toggles full screen; the function keys of command_keys.h set their flags.
 void PollEvents(Uint8 EscState, const TEventReaction& React = nullptr);

@@ -1,7 +1,10 @@
 #include "app/screen_loop.h"
 
+#include <functional>
+#include <string>
 #include <variant>
 
+#include "app/frame_extras.h"
 #include "app/input.h"
 #include "app/menu.h"
 #include "app/video.h"
@@ -32,13 +35,20 @@ void Enter(Uint8 State)
 }
 
 // One whole frame: the poll with the screen's Esc target and its reaction to
-// single events, then the screen's own work between clearing and the pointer.
+// single events, then the screen's own work between clearing and the
+// pointer, told whether its simulation steps; over it what the command keys
+// show (frame_extras.h). Counts gives what the statistics line counts.
 template <typename TWork>
-void ShowFrame(Uint8 EscState, const TEventReaction& React, TWork Work)
+void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWork Work,
+               const std::function<std::string()>& Counts = nullptr)
 {
+    BeginFrame();
     PollEvents(EscState, React);
+    const bool Steps = ApplyCommandKeys(Simulation);
     ClearScreen();
-    Work();
+    Work(Steps);
+    DrawFrameExtras(RunningState, Counts);
+    TakeAskedScreenshot();
     DrawCursor();
     SDL_Flip(Screen);
 }
@@ -46,13 +56,19 @@ void ShowFrame(Uint8 EscState, const TEventReaction& React, TWork Work)
 // Esc ends the program from the menu and goes back to the menu from the
 // simulations.
 void RunFrame(std::monostate) {}
-void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, nullptr, [&] { RunMenuFrame(S); }); }
+void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, false, nullptr, [&](bool) { RunMenuFrame(S); }); }
 void RunFrame(TParticleScreen& S)
 {
-    ShowFrame(StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S); });
+    ShowFrame(
+        StateMenu, true, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
+        [&](bool Steps) { RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
 }
-void RunFrame(TTornadoScreen& S) { ShowFrame(StateMenu, nullptr, [&] { RunTornadoFrame(S); }); }
-void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, nullptr, [&] { RunFireFrame(S); }); }
+void RunFrame(TTornadoScreen& S)
+{
+    ShowFrame(
+        StateMenu, true, nullptr, [&](bool Steps) { RunTornadoFrame(S, Steps); }, [&] { return TornadoCounts(S); });
+}
+void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, true, nullptr, [&](bool Steps) { RunFireFrame(S, Steps); }); }
 
 } // namespace
 
@@ -64,4 +80,8 @@ bool RunScreenFrame()
     return ScreenState != StateQuit;
 }
 
-void LeaveScreen() { Running.emplace<std::monostate>(); }
+void LeaveScreen()
+{
+    Running.emplace<std::monostate>();
+    EndPause();
+}

@@ -1,6 +1,7 @@
 #include "input/input_state.h"
 
 #include "draw/surface.h"
+#include "input/command_keys.h"
 
 int MouseX = 0;
 int MouseY = 0;
@@ -20,6 +21,7 @@ void ResetInputState()
     DragVector = TVector{};
     KeyName.clear();
     KeyDown = false;
+    CommandKeys = {};
 }
 
 bool MouseInRect(bool ScreenCoords, double X1, double Y1, double X2, double Y2)

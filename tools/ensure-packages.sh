@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes sure the Debian packages a build needs are installed.
 #   tools/ensure-packages.sh run    what building and running the program needs
-#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick, Python,
+#   tools/ensure-packages.sh test   that, plus GoogleTest, Xvfb, xdotool, ImageMagick, Python, xdg-user-dir,
 #                                   a small window manager with its fonts, what checking the
 #                                   installed files and the Debian package takes, Google
 #                                   Benchmark, so that the benchmarks are built with the suite,
@@ -15,9 +15,9 @@
 # prints the exact install line and fails.
 set -euo pipefail
 
-run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev)
+run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev libpng-dev)
 test_packages=(googletest libgtest-dev xvfb x11-xkb-utils xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
-  dpkg-dev libbenchmark-dev clang libclang-rt-14-dev emscripten nodejs npm chromium)
+  xdg-user-dirs dpkg-dev libbenchmark-dev clang libclang-rt-14-dev emscripten nodejs npm chromium)
 bench_packages=(libbenchmark-dev)
 web_packages=(cmake make libsdl1.2-compat-dev emscripten nodejs python3)
 

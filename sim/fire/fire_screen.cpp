@@ -12,13 +12,13 @@ TFireScreen CreateFireScreen()
     return S;
 }
 
-void RunFireFrame(TFireScreen& S)
+void RunFireFrame(TFireScreen& S, bool Steps)
 {
     if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
     UpdateWindows(S.Windows, true);
     DrawWindows(S.Windows);
     // Drawn before it is stepped, so the first frame shows no fire.
     DrawFire(S.Fire, 255);
-    StepFire(S.Fire);
+    if (Steps) StepFire(S.Fire);
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
 }

@@ -13,5 +13,6 @@ struct TFireScreen {
 
 TFireScreen CreateFireScreen();
 
-// One frame between the poll and the pointer.
-void RunFireFrame(TFireScreen& S);
+// One frame between the poll and the pointer; the fire steps when Steps
+// (false while the screen is paused).
+void RunFireFrame(TFireScreen& S, bool Steps);

@@ -110,14 +110,14 @@ void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E)
     if (!Controls.Focused) CompleteGesture(S.World, Controls);
 }
 
-void RunParticleFrame(TParticleScreen& S)
+void RunParticleFrame(TParticleScreen& S, bool Steps)
 {
     const TWindow& Before = ControlWindow(S.Windows);
-    const bool Paused = Before.Focused;
+    const bool Paused = Before.Focused; // the world stands still while the window has the focus
     const TCheckGroup& Look = Before.CheckGroups[LookGroup];
     DrawPhysics(S.World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
                 Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
-    if (!Paused) StepPhysics(S.World);
+    if (!Paused && Steps) StepPhysics(S.World);
     // While focused, only a release decides: one outside takes the focus away.
     UpdateWindows(S.Windows, !Paused);
     DrawWindows(S.Windows);
@@ -127,4 +127,10 @@ void RunParticleFrame(TParticleScreen& S)
     if (Controls.Focused) S.Placing = false; // a press on the window draws no arrow
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
     if (MouseHeld && S.Placing) DrawDrag();
+}
+
+std::string ParticleCounts(const TParticleScreen& S)
+{
+    return Cp1250("cząsteczki: ") + std::to_string(S.World.Particles.size()) + Cp1250("  ściany: ") +
+           std::to_string(S.World.Walls.size());
 }

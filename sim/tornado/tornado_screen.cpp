@@ -1,5 +1,6 @@
 #include "sim/tornado/tornado_screen.h"
 
+#include "draw/codepage.h"
 #include "draw/display.h"
 #include "input/input_state.h"
 #include "screen/screen.h"
@@ -13,13 +14,18 @@ TTornadoScreen CreateTornadoScreen()
     return S;
 }
 
-void RunTornadoFrame(TTornadoScreen& S)
+void RunTornadoFrame(TTornadoScreen& S, bool Steps)
 {
     // Drawn before it is stepped: a frame shows the previous frame's step.
     DrawWhirl(S.Whirl, MapColour(200, 200, 255), false);
-    StepWhirl(S.Whirl, MouseX, MouseY);
+    if (Steps) StepWhirl(S.Whirl, MouseX, MouseY);
     UpdateWindows(S.Windows, true);
     DrawWindows(S.Windows);
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
     if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
+}
+
+std::string TornadoCounts(const TTornadoScreen& S)
+{
+    return Cp1250("pierścienie: ") + std::to_string(S.Whirl.Particles.size());
 }

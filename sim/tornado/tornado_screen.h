@@ -2,6 +2,8 @@
 // The tornado screen: a funnel of a thousand rings whose base follows the
 // pointer, and the control window with its way back to the menu.
 
+#include <string>
+
 #include "sim/tornado/whirl.h"
 #include "ui/window.h"
 
@@ -12,5 +14,9 @@ struct TTornadoScreen {
 
 TTornadoScreen CreateTornadoScreen();
 
-// One frame between the poll and the pointer.
-void RunTornadoFrame(TTornadoScreen& S);
+// One frame between the poll and the pointer; the whirl steps when Steps
+// (false while the screen is paused).
+void RunTornadoFrame(TTornadoScreen& S, bool Steps);
+
+// What the statistics line counts here, Windows-1250: "pierścienie: 1000".
+std::string TornadoCounts(const TTornadoScreen& S);

@@ -51,7 +51,8 @@ TEST(CommandLine, HelpNamesTheOptionsTheFoldersAndTheLog)
     TEnvironmentVariable State("XDG_STATE_HOME", "/var/tmp/state");
     const std::string Help = HelpText("/opt/kalmot/bin/kalmot");
     EXPECT_EQ(Help.rfind(UsageText(), 0), 0u);
-    for (const char* Part : {"--fullscreen", "--scale N", "--version", "Alt+Enter", "Esc", "  data/images\n",
+    for (const char* Part : {"--fullscreen", "--scale N", "--version", "Alt+Enter", "Esc", "F1", "F3", "F5", "F6",
+                             "F11", "F12", "  data/images\n",
                              "  /opt/kalmot/share/kalmot/images\n", "/opt/kalmot/bin/kalmot.log",
                              "/var/tmp/state/kalmot/kalmot.log"})
         EXPECT_NE(Help.find(Part), std::string::npos) << Part;

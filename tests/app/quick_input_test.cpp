@@ -15,13 +15,6 @@ namespace {
 constexpr int FireX = 190, FireY = 192;
 constexpr int EditX = 420, EditY = 185;
 
-// Down and up of a key, both pushed at once.
-void TapKey(SDLKey Key)
-{
-    PushKey(Key, true);
-    PushKey(Key, false);
-}
-
 // A field driven frame by frame as a screen drives it: poll, then update.
 struct TTypedField {
     TEdit Field = CreateEdit(5, 5, 16, "Hello!", 6, 6, 6, false);

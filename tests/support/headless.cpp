@@ -35,11 +35,13 @@ void THeadless::RunActions(int Frame)
     for (auto It = First; It != Last; ++It) It->second();
 }
 
-int THeadless::Run(int MaxFrames)
+int THeadless::Run(int MaxFrames) { return Run(MaxFrames, RunScreenFrame); }
+
+int THeadless::Run(int MaxFrames, const std::function<bool()>& Frame)
 {
     RunActions(0);
     while (Shown < MaxFrames) {
-        const bool GoesOn = RunScreenFrame();
+        const bool GoesOn = Frame();
         ++Shown;
         RunActions(Shown);
         if (!GoesOn) break;
@@ -86,6 +88,12 @@ void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers, Uint16 Unicode)
     E.key.keysym.mod = Modifiers;
     E.key.keysym.unicode = Unicode;
     SDL_PushEvent(&E);
+}
+
+void TapKey(SDLKey Symbol)
+{
+    PushKey(Symbol, true);
+    PushKey(Symbol, false);
 }
 
 void PushQuit()

@@ -32,6 +32,8 @@ public:
     // Runs the screen loop frame by frame until the program ends by itself
     // or MaxFrames frames have been shown; returns the number of frames shown.
     int Run(int MaxFrames);
+    // The same with Frame in place of the screen loop's RunScreenFrame.
+    int Run(int MaxFrames, const std::function<bool()>& Frame);
 
     std::filesystem::path LogPath() const;
 
@@ -54,6 +56,8 @@ void DragAt(THeadless& Program, int Frame, int X1, int Y1, int X2, int Y2);
 void PushMouseButton(bool Down, Uint8 Button = SDL_BUTTON_LEFT);
 // Unicode: the character a key-down types, as SDL_EnableUNICODE gives it.
 void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers = KMOD_NONE, Uint16 Unicode = 0);
+// A key's press and release, both at once.
+void TapKey(SDLKey Symbol);
 void PushQuit();
 // Puts the pointer on display pixel (X, Y).
 void MovePointer(int X, int Y);

@@ -1,8 +1,8 @@
 #pragma once
-// Saves a canvas as a PNG with an alpha channel: key-coloured pixels become
+// Saves a canvas as a PNG with an alpha channel, through libpng (the
+// program's own PNG writer, app/png_file.h): key-coloured pixels become
 // fully transparent, every other pixel opaque. For the desktop icons, which
-// must be PNG; the data is stored without compression, which keeps the
-// writer small and the package's own compression takes care of the size.
+// must be PNG.
 
 #include <string>
 

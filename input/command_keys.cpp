@@ -1,0 +1,34 @@
+#include "input/command_keys.h"
+
+TCommandKeys CommandKeys;
+
+namespace {
+
+// The flag a command key sets, or null for any other key.
+bool* FlagFor(SDLKey Symbol)
+{
+    switch (Symbol) {
+    case SDLK_F1: return &CommandKeys.Help;
+    case SDLK_F3: return &CommandKeys.Statistics;
+    case SDLK_F5:
+    case SDLK_PAUSE:
+    case SDLK_F8: return &CommandKeys.Pause;
+    case SDLK_F6: return &CommandKeys.Step;
+    case SDLK_F11: return &CommandKeys.FullScreen;
+    case SDLK_F12:
+    case SDLK_PRINT:
+    case SDLK_F9: return &CommandKeys.Screenshot;
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+bool NoteCommandKey(SDLKey Symbol)
+{
+    bool* const Flag = FlagFor(Symbol);
+    if (Flag != nullptr) *Flag = true;
+    return Flag != nullptr;
+}
+
+bool IsCommandKey(SDLKey Symbol) { return FlagFor(Symbol) != nullptr; }

@@ -1,0 +1,24 @@
+#pragma once
+// The pause of a simulation screen (F5): the screen goes on polling,
+// drawing and updating its windows, but its simulation takes no step, but
+// for the single step that F6 asks for; a small "Pauza [F5]" label shows
+// meanwhile. A new visit of a screen starts unpaused.
+//
+//   frame's commands     before       after        the simulation steps
+//   none                 running      running      yes
+//   none                 paused       paused       no
+//   Pause                running      paused       no
+//   Pause                paused       running      yes
+//   Step                 paused       paused       yes, once
+//   Step                 running      running      yes (as any frame)
+
+struct TPause {
+    bool Paused = false;
+};
+
+// Applies a frame's Pause and Step commands; returns whether the simulation
+// takes its step in this frame.
+bool ApplyPause(TPause& P, bool PausePressed, bool StepPressed);
+
+// The label, at the top of the display over everything but the pointer.
+void DrawPauseLabel();

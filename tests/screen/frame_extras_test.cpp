@@ -1,0 +1,67 @@
+// The pieces the command keys show: the pause's rule, the frame rate, the
+// statistics line's text and the help panel's rows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "draw/codepage.h"
+#include "draw/display.h"
+#include "draw/text.h"
+#include "screen/help_panel.h"
+#include "screen/pause.h"
+#include "screen/screen.h"
+#include "screen/statistics_line.h"
+#include "sim/particles/particle_screen.h"
+
+TEST(Pause, EachRowOfTheFrameTable)
+{
+    struct TRow {
+        bool Paused, PausePressed, StepPressed, PausedAfter, Steps;
+    };
+    for (const TRow& R : {TRow{false, false, false, false, true}, TRow{true, false, false, true, false},
+                          TRow{false, true, false, true, false}, TRow{true, true, false, false, true},
+                          TRow{true, false, true, true, true}, TRow{false, false, true, false, true}}) {
+        TPause P{R.Paused};
+        EXPECT_EQ(ApplyPause(P, R.PausePressed, R.StepPressed), R.Steps) << R.Paused << R.PausePressed << R.StepPressed;
+        EXPECT_EQ(P.Paused, R.PausedAfter) << R.Paused << R.PausePressed << R.StepPressed;
+    }
+}
+
+TEST(Statistics, TheFrameRateCountsTheFramesOfTheLastSecond)
+{
+    TFrameRate Rate;
+    EXPECT_EQ(Rate.FrameAt(10.0), 1);
+    EXPECT_EQ(Rate.FrameAt(10.5), 2);
+    EXPECT_EQ(Rate.FrameAt(10.999), 3);
+    EXPECT_EQ(Rate.FrameAt(11.0), 3) << "the frame of 10.0 is a second old";
+    EXPECT_EQ(Rate.FrameAt(13.0), 1);
+}
+
+TEST(Statistics, TheLineReadsRateBusyTimeAndTheScreensCounts)
+{
+    TParticleScreen S = CreateParticleScreen();
+    S.World.Particles.resize(12);
+    S.World.Walls.resize(3);
+    EXPECT_EQ(StatisticsText(60, 3.26, ParticleCounts(S)),
+              Cp1250("60 kl./s  praca: 3.3 ms  cząsteczki: 12  ściany: 3"));
+    EXPECT_EQ(StatisticsText(144, 0.04, ""), Cp1250("144 kl./s  praca: 0.0 ms"));
+}
+
+TEST(HelpPanel, EveryScreensRowsAreDrawableAndThePanelFitsTheDisplay)
+{
+    for (const Uint8 State : {StateMenu, StateParticles, StateTornado, StateFire}) {
+        const std::vector<THelpRow> Rows = HelpRows(State);
+        for (const THelpRow& R : Rows)
+            for (const char C : R.Keys + R.Text)
+                EXPECT_TRUE(C == ' ' || FontCharset.find(C) != std::string_view::npos)
+                    << int{State} << ": '" << C << "' in " << R.Keys << " " << R.Text;
+        const TSegment& Bounds = CreateHelpPanel(Rows).Bounds;
+        EXPECT_GE(Bounds.A.X, 0);
+        EXPECT_GE(Bounds.A.Y, 0);
+        EXPECT_LE(Bounds.B.X, DisplayWidth);
+        EXPECT_LE(Bounds.B.Y, DisplayHeight);
+        const bool Simulation = State != StateMenu;
+        const bool HasPause = std::any_of(Rows.begin(), Rows.end(), [](const THelpRow& R) { return R.Keys == "F6"; });
+        EXPECT_EQ(HasPause, Simulation) << "pause and step only where a simulation runs";
+    }
+}
