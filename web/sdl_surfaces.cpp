@@ -29,6 +29,11 @@ Uint32 SDL_MapRGB(const SDL_PixelFormat* const format, const Uint8 r, const Uint
     return WebSdl::MapRGB(format, r, g, b);
 }
 
+void SDL_GetRGB(Uint32 pixel, const SDL_PixelFormat* const fmt, Uint8* r, Uint8* g, Uint8* b)
+{
+    WebSdl::GetRGB(pixel, fmt, r, g, b);
+}
+
 int SDL_FillRect(SDL_Surface* dst, SDL_Rect* dstrect, Uint32 color) { return WebSdl::FillRect(dst, dstrect, color); }
 
 int SDL_SetColorKey(SDL_Surface* surface, Uint32 flag, Uint32 key) { return WebSdl::SetColorKey(surface, flag, key); }

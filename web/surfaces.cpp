@@ -82,6 +82,14 @@ Uint32 MapRGB(const SDL_PixelFormat* Format, Uint8 Red, Uint8 Green, Uint8 Blue)
            (static_cast<Uint32>(Blue >> Format->Bloss) << Format->Bshift) | Format->Amask;
 }
 
+void GetRGB(Uint32 Pixel, const SDL_PixelFormat* Format, Uint8* Red, Uint8* Green, Uint8* Blue)
+{
+    // Eight bits a field: no low bits to fill in.
+    *Red = static_cast<Uint8>((Pixel & Format->Rmask) >> Format->Rshift);
+    *Green = static_cast<Uint8>((Pixel & Format->Gmask) >> Format->Gshift);
+    *Blue = static_cast<Uint8>((Pixel & Format->Bmask) >> Format->Bshift);
+}
+
 int FillRect(SDL_Surface* Surface, SDL_Rect* Rect, Uint32 Colour)
 {
     if (Surface == nullptr) {

@@ -21,6 +21,7 @@ SDL_Surface* CreateSurface(Uint32 Flags, int Width, int Height, int Depth, Uint3
 void FreeSurface(SDL_Surface* Surface);
 
 Uint32 MapRGB(const SDL_PixelFormat* Format, Uint8 Red, Uint8 Green, Uint8 Blue);
+void GetRGB(Uint32 Pixel, const SDL_PixelFormat* Format, Uint8* Red, Uint8* Green, Uint8* Blue);
 
 // Fills Rect (null: the whole surface) cut to the clipping rectangle, which
 // is written back into Rect.

@@ -195,6 +195,12 @@ TEST_F(WebSurfaces, DisplayFormatCopiesKeepKeyAndAlphaAsSdlDoes)
                 ExpectSame(Copy, What);
                 EXPECT_EQ(SDL_MapRGB(Copy.Sdl->format, 255, 0, 255), WebSdl::MapRGB(Copy.Web->format, 255, 0, 255));
                 EXPECT_EQ(SDL_MapRGB(Copy.Sdl->format, 1, 128, 254), WebSdl::MapRGB(Copy.Web->format, 1, 128, 254));
+                for (const Uint32 Pixel : {0xAB804020u, 0x00FF00FFu, static_cast<Uint32>(Random())}) {
+                    Uint8 Sdl[3], Web[3];
+                    SDL_GetRGB(Pixel, Copy.Sdl->format, &Sdl[0], &Sdl[1], &Sdl[2]);
+                    WebSdl::GetRGB(Pixel, Copy.Web->format, &Web[0], &Web[1], &Web[2]);
+                    EXPECT_EQ(std::memcmp(Sdl, Web, 3), 0) << What << " reading " << std::hex << Pixel;
+                }
             }
 }
 
