@@ -88,6 +88,26 @@ void BlitWithDepth(SDL_Surface* Source, const TArea& From, SDL_Surface* Destinat
     }
 }
 
+// One axis of a blit: the source span is cut to the source, then the target
+// span to the destination's clipping rectangle, the other moving with it.
+void CutAxis(int& From, int& To, int& Length, int SourceSize, int ClipStart, int ClipLength)
+{
+    if (From < 0) {
+        Length += From;
+        To -= From;
+        From = 0;
+    }
+    Length = std::min(Length, SourceSize - From);
+    const int Before = ClipStart - To;
+    if (Before > 0) {
+        Length -= Before;
+        To += Before;
+        From += Before;
+    }
+    const int Beyond = To + Length - ClipStart - ClipLength;
+    if (Beyond > 0) Length -= Beyond;
+}
+
 } // namespace
 
 int UpperBlit(SDL_Surface* Source, SDL_Rect* SourceRect, SDL_Surface* Destination, SDL_Rect* DestinationRect)
@@ -105,45 +125,16 @@ int UpperBlit(SDL_Surface* Source, SDL_Rect* SourceRect, SDL_Surface* Destinatio
     SDL_Rect* Target = DestinationRect != nullptr ? DestinationRect : &Whole;
     int ToX = Target->x, ToY = Target->y;
 
-    // The source rectangle cut to the source, the target moving with it.
     int FromX = 0, FromY = 0, W = Source->w, H = Source->h;
     if (SourceRect != nullptr) {
         FromX = SourceRect->x;
-        W = SourceRect->w;
-        if (FromX < 0) {
-            W += FromX;
-            ToX -= FromX;
-            FromX = 0;
-        }
-        W = std::min(W, Source->w - FromX);
         FromY = SourceRect->y;
+        W = SourceRect->w;
         H = SourceRect->h;
-        if (FromY < 0) {
-            H += FromY;
-            ToY -= FromY;
-            FromY = 0;
-        }
-        H = std::min(H, Source->h - FromY);
     }
-
-    // Then cut to the destination's clipping rectangle.
     const SDL_Rect& Clip = Destination->clip_rect;
-    int Cut = Clip.x - ToX;
-    if (Cut > 0) {
-        W -= Cut;
-        ToX += Cut;
-        FromX += Cut;
-    }
-    Cut = ToX + W - Clip.x - Clip.w;
-    if (Cut > 0) W -= Cut;
-    Cut = Clip.y - ToY;
-    if (Cut > 0) {
-        H -= Cut;
-        ToY += Cut;
-        FromY += Cut;
-    }
-    Cut = ToY + H - Clip.y - Clip.h;
-    if (Cut > 0) H -= Cut;
+    CutAxis(FromX, ToX, W, Source->w, Clip.x, Clip.w);
+    CutAxis(FromY, ToY, H, Source->h, Clip.y, Clip.h);
 
     Target->x = static_cast<Sint16>(ToX);
     Target->y = static_cast<Sint16>(ToY);
