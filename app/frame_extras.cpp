@@ -8,6 +8,7 @@
 #include "screen/help_panel.h"
 #include "screen/pause.h"
 #include "screen/statistics_line.h"
+#include "screen/top_strip.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)
         const double Busy = std::chrono::duration<double, std::milli>(TClock::now() - Extras.Start).count();
         DrawStatisticsLine(StatisticsText(Extras.FramesPerSecond, Busy, Counts ? Counts() : std::string()));
     }
-    if (Extras.Pause.Paused) DrawPauseLabel();
+    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(), TakeNoticeFrame()});
 }
 
 void TakeAskedScreenshot()
@@ -58,4 +59,8 @@ void TakeAskedScreenshot()
 
 void EndPause() { Extras.Pause = TPause{}; }
 
-void ResetFrameExtras() { Extras = TFrameExtras{}; }
+void ResetFrameExtras()
+{
+    Extras = TFrameExtras{};
+    ResetNotice();
+}

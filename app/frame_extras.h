@@ -8,8 +8,9 @@
 //                       help panel and the statistics line; F5 and F6 pause
 //                       and step: whether the simulation steps this frame
 //   ClearScreen, the screen's own work
-//   DrawFrameExtras     the help panel, the statistics line, the pause label,
-//                       each only while it shows
+//   DrawFrameExtras     the help panel, the statistics line, each only
+//                       while it shows, then the top strip (top_strip.h):
+//                       the pause label and the notice
 //   TakeAskedScreenshot F12: the frame as it stands, without the pointer
 //   DrawCursor, SDL_Flip
 //
@@ -30,8 +31,8 @@ void BeginFrame();
 bool ApplyCommandKeys(bool Simulation);
 
 // Draws whatever of the help panel (for the screen State names), the
-// statistics line (with the counts Counts gives, Windows-1250) and the pause
-// label shows.
+// statistics line (with the counts Counts gives, Windows-1250) and the top
+// strip's lines shows.
 void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts);
 
 // Keeps a screenshot of the display when the poll asked for one.
@@ -40,5 +41,5 @@ void TakeAskedScreenshot();
 // The running screen is left: its pause ends.
 void EndPause();
 
-// Nothing shown, no pause, no frames counted.
+// Nothing shown, no pause, no notice, no frames counted.
 void ResetFrameExtras();

@@ -12,6 +12,8 @@
 //   Step                 paused       paused       yes, once
 //   Step                 running      running      yes (as any frame)
 
+#include <string>
+
 struct TPause {
     bool Paused = false;
 };
@@ -20,5 +22,5 @@ struct TPause {
 // takes its step in this frame.
 bool ApplyPause(TPause& P, bool PausePressed, bool StepPressed);
 
-// The label, at the top of the display over everything but the pointer.
-void DrawPauseLabel();
+// The label the top strip shows while paused (Windows-1250).
+std::string PauseLabel();

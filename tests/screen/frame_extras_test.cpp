@@ -1,8 +1,9 @@
-// The pieces the command keys show: the pause's rule, the frame rate, the
-// statistics line's text and the help panel's rows.
+// The pieces the command keys show: the pause's rule, the top strip, the
+// frame rate, the statistics line's text and the help panel's rows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "draw/codepage.h"
 #include "draw/display.h"
@@ -11,7 +12,9 @@
 #include "screen/pause.h"
 #include "screen/screen.h"
 #include "screen/statistics_line.h"
+#include "screen/top_strip.h"
 #include "sim/particles/particle_screen.h"
+#include "support/headless.h"
 
 TEST(Pause, EachRowOfTheFrameTable)
 {
@@ -64,4 +67,41 @@ TEST(HelpPanel, EveryScreensRowsAreDrawableAndThePanelFitsTheDisplay)
         const bool HasPause = std::any_of(Rows.begin(), Rows.end(), [](const THelpRow& R) { return R.Keys == "F6"; });
         EXPECT_EQ(HasPause, Simulation) << "pause and step only where a simulation runs";
     }
+}
+
+TEST(TopStrip, ANoticeLastsItsFramesAndANewerOneReplacesIt)
+{
+    PostNotice("a");
+    for (int Frame = 0; Frame < NoticeFrames - 1; ++Frame) ASSERT_EQ(TakeNoticeFrame(), "a") << Frame;
+    PostNotice("b");
+    int Shown = 0;
+    while (TakeNoticeFrame() == "b") ++Shown;
+    EXPECT_EQ(Shown, NoticeFrames);
+    EXPECT_EQ(TakeNoticeFrame(), "");
+}
+
+TEST(TopStrip, LinesStackWithoutHidingEachOther)
+{
+    THeadless Program;
+    ScreenState = StateFire;
+    Program.On(2, [] {
+        TapKey(SDLK_F5);
+        PostNotice("Zrzut");
+    });
+    std::set<int> Rows;
+    Program.On(3, [&] {
+        for (const auto& [X, Y] : PixelsOf({255, 255, 0}))
+            if (Y < 60) Rows.insert(Y);
+    });
+    Program.Run(3);
+    ASSERT_FALSE(Rows.empty());
+    // Each line's glyphs within its own band of rows, the first where the
+    // pause label always was.
+    const auto InBand = [&](int Line) {
+        const int Top = TopStripY - 1 + Line * TopStripLineHeight;
+        return std::count_if(Rows.begin(), Rows.end(), [&](int Y) { return Top <= Y && Y < Top + 16; });
+    };
+    EXPECT_GT(InBand(0), 5);
+    EXPECT_GT(InBand(1), 5);
+    EXPECT_EQ(InBand(0) + InBand(1), static_cast<long>(Rows.size()));
 }
