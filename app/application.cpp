@@ -51,11 +51,12 @@ namespace {
 
 int ExitCode = EXIT_FAILURE; // what the run ends with
 
-// One frame of the screen loop; false once the run is over.
-bool NextFrame()
+// One frame of the screen loop, covering Ticks of the pace's clock; false
+// once the run is over.
+bool NextFrame(int Ticks)
 {
     try {
-        if (RunScreenFrame()) return true;
+        if (RunScreenFrame(Ticks)) return true;
         ExitCode = EXIT_SUCCESS;
     } catch (const TVideoLost& Lost) {
         // Each failed mode is in the log already; without a window there is
@@ -66,7 +67,7 @@ bool NextFrame()
 }
 
 // A start that failed shows no frame.
-bool NoFrame() { return false; }
+bool NoFrame(int) { return false; }
 
 int EndRun()
 {
@@ -77,7 +78,7 @@ int EndRun()
 
 } // namespace
 
-int RunApplication(Uint32 StartFlags)
+int RunApplication(Uint32 StartFlags, bool Paced)
 {
     VideoFlags = StartFlags;
     ExitCode = EXIT_FAILURE;
@@ -92,5 +93,5 @@ int RunApplication(Uint32 StartFlags)
         std::cerr << "kalmot: " << Failure.what() << '\n';
         return EXIT_FAILURE;
     }
-    return RunFrames(Started ? NextFrame : NoFrame, EndRun);
+    return RunFrames(Started ? NextFrame : NoFrame, EndRun, Paced);
 }

@@ -20,7 +20,9 @@ void StopProgram();
 void ResetProgramState();
 
 // The whole run: log, start-up, screens, shutdown, starting in the mode
-// StartFlags (0: a window, or SDL_FULLSCREEN). Returns the exit code: 0
-// after a normal end, 1 when the log, the images or the display could not
-// be opened, or a full-screen switch could open neither mode.
-int RunApplication(Uint32 StartFlags = 0);
+// StartFlags (0: a window, or SDL_FULLSCREEN), its frames paced to the
+// program's clock or, unpaced, as fast as the machine draws them
+// (frame_loop.h). Returns the exit code: 0 after a normal end, 1 when the
+// log, the images or the display could not be opened, or a full-screen
+// switch could open neither mode.
+int RunApplication(Uint32 StartFlags = 0, bool Paced = true);

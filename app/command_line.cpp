@@ -39,6 +39,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
             if (Result.Action == TCommandLine::Run) Result.Action = TCommandLine::ShowVersion;
         } else if (Argument == "--fullscreen") {
             Result.FullScreen = true;
+        } else if (Argument == "--unpaced") {
+            Result.Unpaced = true;
         } else if (Argument == "--scale" || Argument.rfind("--scale=", 0) == 0) {
             std::string Value;
             if (Argument == "--scale") {
@@ -56,7 +58,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
     return Result;
 }
 
-std::string UsageText() { return "usage: kalmot [--fullscreen] [--scale N] [--help] [--version]\n"; }
+std::string UsageText() { return "usage: kalmot [--fullscreen] [--scale N] [--unpaced] [--help] [--version]\n"; }
 
 std::string HelpText(const std::string& ExePath)
 {
@@ -69,6 +71,9 @@ std::string HelpText(const std::string& ExePath)
                        "  --scale N     a window N times larger (N from 1 to 4), pixels kept sharp;\n"
                        "                sets SDL12COMPAT_WINDOW_SCALING=N and\n"
                        "                SDL12COMPAT_SCALE_METHOD=nearest unless already set\n"
+                       "  --unpaced     frames as fast as the machine draws them, each taking exactly\n"
+                       "                the tempo's steps, with no catch-up: for benchmarks and tests\n"
+                       "                (normally frames come at most 60 a second)\n"
                        "  --help        this text\n"
                        "  --version     the version\n"
                        "\n"
@@ -79,10 +84,12 @@ std::string HelpText(const std::string& ExePath)
                        "  Esc             back to the menu; on the menu, quit\n"
                        "  spin edits      drag their arrows, or type a number after clicking the field\n"
                        "  F1              show or hide the help panel\n"
-                       "  F3              show or hide the statistics line: frames per second, busy time,\n"
-                       "                  particles and walls, rings\n"
+                       "  F3              show or hide the statistics line: frames and steps per second,\n"
+                       "                  tempo, busy time, particles and walls, rings\n"
                        "  F5, Pause, F8   pause or resume the simulation\n"
                        "  F6              while paused, one step of the simulation\n"
+                       "  +, =, keypad +  faster: the tempo 1/4x, 1/2x, 1x, 2x, 4x, 8x (steps per tick)\n"
+                       "  -, keypad -     slower\n"
                        "  F12, Print, F9  save the frame as kalmot-YYYY-MM-DD-HHMMSS.png in the pictures\n"
                        "                  folder (xdg-user-dir PICTURES, else ~/Pictures, else the working\n"
                        "                  folder). F8 and F9 are for browsers, which keep F5 and F12\n"

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "app/pace.h"
 #include "app/screenshot.h"
 #include "app/video.h"
 #include "input/command_keys.h"
@@ -18,8 +19,11 @@ struct TFrameExtras {
     bool HelpShown = false;
     bool StatisticsShown = false;
     TPause Pause;
+    TTempo Tempo;
     TFrameRate Rate;
+    TStepRate StepRate;
     int FramesPerSecond = 0;
+    int StepsPerSecond = 0;
     TClock::time_point Start; // of the frame being shown
 };
 TFrameExtras Extras;
@@ -33,13 +37,29 @@ void BeginFrame()
         Extras.Rate.FrameAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count());
 }
 
-bool ApplyCommandKeys(bool Simulation)
+namespace {
+
+int StepsOfTheFrame(bool Simulation, int Ticks)
+{
+    if (!Simulation) return 0;
+    if (!ApplyPause(Extras.Pause, CommandKeys.Pause, CommandKeys.Step)) return 0;
+    if (Extras.Pause.Paused) return 1; // F6: one ordinary step at any tempo
+    return Extras.Tempo.StepsFor(Ticks);
+}
+
+} // namespace
+
+int ApplyCommandKeys(bool Simulation, int Ticks)
 {
     if (CommandKeys.FullScreen) ToggleFullScreen();
     if (CommandKeys.Help) Extras.HelpShown = !Extras.HelpShown;
     if (CommandKeys.Statistics) Extras.StatisticsShown = !Extras.StatisticsShown;
-    if (!Simulation) return true;
-    return ApplyPause(Extras.Pause, CommandKeys.Pause, CommandKeys.Step);
+    if (CommandKeys.Faster) Extras.Tempo.Faster();
+    if (CommandKeys.Slower) Extras.Tempo.Slower();
+    const int Steps = StepsOfTheFrame(Simulation, Ticks);
+    Extras.StepsPerSecond =
+        Extras.StepRate.StepsAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count(), Steps);
+    return Steps;
 }
 
 void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)
@@ -47,9 +67,10 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)
     if (Extras.HelpShown) DrawHelpPanel(State);
     if (Extras.StatisticsShown) {
         const double Busy = std::chrono::duration<double, std::milli>(TClock::now() - Extras.Start).count();
-        DrawStatisticsLine(StatisticsText(Extras.FramesPerSecond, Busy, Counts ? Counts() : std::string()));
+        DrawStatisticsLine(StatisticsText({Extras.FramesPerSecond, Extras.StepsPerSecond, Extras.Tempo.Text(), Busy},
+                                          Counts ? Counts() : std::string()));
     }
-    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(), TakeNoticeFrame()});
+    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(), TempoLabel(Extras.Tempo), TakeNoticeFrame()});
 }
 
 void TakeAskedScreenshot()
@@ -57,7 +78,11 @@ void TakeAskedScreenshot()
     if (CommandKeys.Screenshot) KeepScreenshot(CaptureScreenshot());
 }
 
-void EndPause() { Extras.Pause = TPause{}; }
+void EndPause()
+{
+    Extras.Pause = TPause{};
+    Extras.Tempo.DropOwed();
+}
 
 void ResetFrameExtras()
 {

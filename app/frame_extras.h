@@ -5,18 +5,19 @@
 //   BeginFrame          the frame's start, for the statistics
 //   PollEvents
 //   ApplyCommandKeys    F11 switches the mode; F1 and F3 show or hide the
-//                       help panel and the statistics line; F5 and F6 pause
-//                       and step: whether the simulation steps this frame
+//                       help panel and the statistics line; + and - choose
+//                       the tempo; F5 and F6 pause and step: how many steps
+//                       the simulation takes this frame
 //   ClearScreen, the screen's own work
 //   DrawFrameExtras     the help panel, the statistics line, each only
 //                       while it shows, then the top strip (top_strip.h):
-//                       the pause label and the notice
+//                       the pause label, the tempo label and the notice
 //   TakeAskedScreenshot F12: the frame as it stands, without the pointer
 //   DrawCursor, SDL_Flip
 //
 // So a run in which none of these keys is pressed shows exactly the
-// screens' own frames. The help panel and the statistics line stay shown or
-// hidden from screen to screen; leaving a screen ends its pause.
+// screens' own frames. The help panel, the statistics line and the tempo
+// stay from screen to screen; leaving a screen ends its pause.
 
 #include <SDL.h>
 #include <functional>
@@ -26,9 +27,11 @@
 void BeginFrame();
 
 // Acts on the poll's command keys. Simulation: the running screen has a
-// simulation to pause (the menu has none). Returns whether the simulation
-// takes its step in this frame.
-bool ApplyCommandKeys(bool Simulation);
+// simulation to pause (the menu has none). Ticks: the ticks of the pace's
+// clock this frame covers (app/pace.h). Returns the steps the simulation
+// takes in this frame: the tempo's for the ticks, none while paused, one
+// for F6.
+int ApplyCommandKeys(bool Simulation, int Ticks);
 
 // Draws whatever of the help panel (for the screen State names), the
 // statistics line (with the counts Counts gives, Windows-1250) and the top
@@ -38,8 +41,9 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts);
 // Keeps a screenshot of the display when the poll asked for one.
 void TakeAskedScreenshot();
 
-// The running screen is left: its pause ends.
+// The running screen is left: its pause ends, and so does a fraction of a
+// step a slow tempo owed it.
 void EndPause();
 
-// Nothing shown, no pause, no notice, no frames counted.
+// Nothing shown, no pause, the normal tempo, no notice, no frames counted.
 void ResetFrameExtras();

@@ -18,5 +18,5 @@ int main(int Argc, char** Argv)
     case TCommandLine::Run: break;
     }
     if (Options.Scale != 0) RequestWindowScale(Options.Scale);
-    return RunApplication(Options.FullScreen ? SDL_FULLSCREEN : 0);
+    return RunApplication(Options.FullScreen ? SDL_FULLSCREEN : 0, !Options.Unpaced);
 }

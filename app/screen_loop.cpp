@@ -34,17 +34,21 @@ void Enter(Uint8 State)
     RunningState = State;
 }
 
+// The ticks of the pace's clock the frame being shown covers.
+int FrameTicks = 1;
+
 // One whole frame: the poll with the screen's Esc target and its reaction to
 // single events, then the screen's own work between clearing and the
-// pointer, told whether its simulation steps; over it what the command keys
-// show (frame_extras.h). Counts gives what the statistics line counts.
+// pointer, told how many steps its simulation takes; over it what the
+// command keys show (frame_extras.h). Counts gives what the statistics line
+// counts.
 template <typename TWork>
 void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWork Work,
                const std::function<std::string()>& Counts = nullptr)
 {
     BeginFrame();
     PollEvents(EscState, React);
-    const bool Steps = ApplyCommandKeys(Simulation);
+    const int Steps = ApplyCommandKeys(Simulation, FrameTicks);
     ClearScreen();
     Work(Steps);
     DrawFrameExtras(RunningState, Counts);
@@ -56,24 +60,25 @@ void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWo
 // Esc ends the program from the menu and goes back to the menu from the
 // simulations.
 void RunFrame(std::monostate) {}
-void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, false, nullptr, [&](bool) { RunMenuFrame(S); }); }
+void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, false, nullptr, [&](int) { RunMenuFrame(S); }); }
 void RunFrame(TParticleScreen& S)
 {
     ShowFrame(
         StateMenu, true, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
-        [&](bool Steps) { RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
+        [&](int Steps) { RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
 }
 void RunFrame(TTornadoScreen& S)
 {
     ShowFrame(
-        StateMenu, true, nullptr, [&](bool Steps) { RunTornadoFrame(S, Steps); }, [&] { return TornadoCounts(S); });
+        StateMenu, true, nullptr, [&](int Steps) { RunTornadoFrame(S, Steps); }, [&] { return TornadoCounts(S); });
 }
-void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, true, nullptr, [&](bool Steps) { RunFireFrame(S, Steps); }); }
+void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, true, nullptr, [&](int Steps) { RunFireFrame(S, Steps); }); }
 
 } // namespace
 
-bool RunScreenFrame()
+bool RunScreenFrame(int Ticks)
 {
+    FrameTicks = Ticks;
     if (std::holds_alternative<std::monostate>(Running) || RunningState != ScreenState) Enter(ScreenState);
     std::visit([](auto& S) { RunFrame(S); }, Running);
     if (ScreenState != RunningState) LeaveScreen();

@@ -14,6 +14,11 @@ bool* FlagFor(SDLKey Symbol)
     case SDLK_PAUSE:
     case SDLK_F8: return &CommandKeys.Pause;
     case SDLK_F6: return &CommandKeys.Step;
+    case SDLK_PLUS:
+    case SDLK_EQUALS:
+    case SDLK_KP_PLUS: return &CommandKeys.Faster;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS: return &CommandKeys.Slower;
     case SDLK_F11: return &CommandKeys.FullScreen;
     case SDLK_F12:
     case SDLK_PRINT:

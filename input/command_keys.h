@@ -1,5 +1,5 @@
 #pragma once
-// The function keys that command the program rather than a widget: the
+// The keys that command the program rather than a widget: the
 // poll turns each press into a flag of CommandKeys for the screen loop, and
 // no widget reads them. None of these keys has a name (key_names.h), and
 // none sets KeyDown, so a command never repeats a held key into an edit.
@@ -9,6 +9,8 @@
 //   F3                   Statistics   shows or hides the statistics line
 //   F5, Pause, F8        Pause        pauses or resumes the simulation
 //   F6                   Step         one step while paused
+//   +, =, keypad +       Faster       the next faster tempo (app/pace.h)
+//   -, keypad -          Slower       the next slower tempo
 //   F11                  FullScreen   switches window and full screen
 //   F12, Print, F9       Screenshot   saves the frame as shown
 //
@@ -22,6 +24,8 @@ struct TCommandKeys {
     bool Statistics = false;
     bool Pause = false;
     bool Step = false;
+    bool Faster = false;
+    bool Slower = false;
     bool FullScreen = false;
     bool Screenshot = false;
 };

@@ -27,6 +27,7 @@ std::vector<THelpRow> HelpRows(Uint8 State)
         Rows.push_back(Row("F5, F8, Pause", "pauza i wznowienie symulacji"));
         Rows.push_back(Row("F6", "w pauzie jeden krok symulacji"));
     }
+    Rows.push_back(Row("+, -", "tempo symulacji: 1/4x do 8x"));
     Rows.push_back(Row("F11, Alt+Enter", "okno albo pełny ekran"));
     Rows.push_back(Row("F12, F9, Print", "zrzut ekranu do pliku PNG"));
     Rows.push_back(Row("Esc", Simulation ? "powrót do menu" : "wyjście z programu"));

@@ -14,11 +14,23 @@ int TFrameRate::FrameAt(double Now)
     return static_cast<int>(Starts.size());
 }
 
-std::string StatisticsText(int FramesPerSecond, double BusyMilliseconds, const std::string& Counts)
+int TStepRate::StepsAt(double Now, int Steps)
+{
+    Frames.emplace_back(Now, Steps);
+    Sum += Steps;
+    while (Now - Frames.front().first >= 1.0) {
+        Sum -= Frames.front().second;
+        Frames.pop_front();
+    }
+    return Sum;
+}
+
+std::string StatisticsText(const TStatistics& S, const std::string& Counts)
 {
     char Busy[32];
-    std::snprintf(Busy, sizeof Busy, "%.1f", BusyMilliseconds);
-    std::string Text = std::to_string(FramesPerSecond) + Cp1250(" kl./s  praca: ") + Busy + " ms";
+    std::snprintf(Busy, sizeof Busy, "%.1f", S.BusyMilliseconds);
+    std::string Text = std::to_string(S.FramesPerSecond) + " kl./s  " + std::to_string(S.StepsPerSecond) +
+                       " kroki/s  tempo " + S.Tempo + "  praca: " + Busy + " ms";
     if (!Counts.empty()) Text += "  " + Counts;
     return Text;
 }

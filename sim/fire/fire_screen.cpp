@@ -12,13 +12,13 @@ TFireScreen CreateFireScreen()
     return S;
 }
 
-void RunFireFrame(TFireScreen& S, bool Steps)
+void RunFireFrame(TFireScreen& S, int Steps)
 {
     if (MouseHeld) SetVector(DragVector, MouseX, MouseY);
     UpdateWindows(S.Windows, true);
     DrawWindows(S.Windows);
     // Drawn before it is stepped, so the first frame shows no fire.
     DrawFire(S.Fire, 255);
-    if (Steps) StepFire(S.Fire);
+    for (int Step = 0; Step < Steps; ++Step) StepFire(S.Fire);
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
 }

@@ -13,6 +13,6 @@ struct TFireScreen {
 
 TFireScreen CreateFireScreen();
 
-// One frame between the poll and the pointer; the fire steps when Steps
-// (false while the screen is paused).
-void RunFireFrame(TFireScreen& S, bool Steps);
+// One frame between the poll and the pointer: the fire drawn once, then
+// stepped Steps times (0 while the screen is paused).
+void RunFireFrame(TFireScreen& S, int Steps);

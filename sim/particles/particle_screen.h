@@ -23,10 +23,11 @@ TParticleScreen CreateParticleScreen();
 // frame make two particles; the focus is the previous frame's.
 void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E);
 
-// One frame between the poll and the pointer: the world drawn and, when
-// Steps and the window has no focus, stepped; the window updated and drawn,
-// the drag under way drawn. Steps is false while the screen is paused.
-void RunParticleFrame(TParticleScreen& S, bool Steps);
+// One frame between the poll and the pointer: the world drawn once and,
+// while the window has no focus, stepped Steps times; the window updated
+// and drawn, the drag under way drawn. Steps is 0 while the screen is
+// paused.
+void RunParticleFrame(TParticleScreen& S, int Steps);
 
 // What the statistics line counts here, Windows-1250: "cząsteczki: 12  ściany: 3".
 std::string ParticleCounts(const TParticleScreen& S);

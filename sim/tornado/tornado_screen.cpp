@@ -14,11 +14,11 @@ TTornadoScreen CreateTornadoScreen()
     return S;
 }
 
-void RunTornadoFrame(TTornadoScreen& S, bool Steps)
+void RunTornadoFrame(TTornadoScreen& S, int Steps)
 {
     // Drawn before it is stepped: a frame shows the previous frame's step.
     DrawWhirl(S.Whirl, MapColour(200, 200, 255), false);
-    if (Steps) StepWhirl(S.Whirl, MouseX, MouseY);
+    for (int Step = 0; Step < Steps; ++Step) StepWhirl(S.Whirl, MouseX, MouseY);
     UpdateWindows(S.Windows, true);
     DrawWindows(S.Windows);
     if (BackClicked(S.Windows)) ScreenState = StateMenu;

@@ -14,9 +14,9 @@ struct TTornadoScreen {
 
 TTornadoScreen CreateTornadoScreen();
 
-// One frame between the poll and the pointer; the whirl steps when Steps
-// (false while the screen is paused).
-void RunTornadoFrame(TTornadoScreen& S, bool Steps);
+// One frame between the poll and the pointer: the whirl drawn once, then
+// stepped Steps times towards the pointer (0 while the screen is paused).
+void RunTornadoFrame(TTornadoScreen& S, int Steps);
 
 // What the statistics line counts here, Windows-1250: "pierścienie: 1000".
 std::string TornadoCounts(const TTornadoScreen& S);

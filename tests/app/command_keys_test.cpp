@@ -7,6 +7,7 @@
 #include <fstream>
 #include <variant>
 
+#include "app/frame_extras.h"
 #include "app/input.h"
 #include "app/menu.h"
 #include "app/screen_loop.h"
@@ -125,15 +126,15 @@ private:
     static void Show(TParticleScreen& S)
     {
         Plain(
-            StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S, true); });
+            StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S, 1); });
     }
     static void Show(TTornadoScreen& S)
     {
-        Plain(StateMenu, nullptr, [&] { RunTornadoFrame(S, true); });
+        Plain(StateMenu, nullptr, [&] { RunTornadoFrame(S, 1); });
     }
     static void Show(TFireScreen& S)
     {
-        Plain(StateMenu, nullptr, [&] { RunFireFrame(S, true); });
+        Plain(StateMenu, nullptr, [&] { RunFireFrame(S, 1); });
     }
 };
 
@@ -148,7 +149,10 @@ TEST(CommandKeys, EachSetsItsFlagForOneFrameAndNeverReachesTheWidgets)
         {SDLK_F5, &TCommandKeys::Pause},         {SDLK_PAUSE, &TCommandKeys::Pause},
         {SDLK_F8, &TCommandKeys::Pause},         {SDLK_F6, &TCommandKeys::Step},
         {SDLK_F11, &TCommandKeys::FullScreen},   {SDLK_F12, &TCommandKeys::Screenshot},
-        {SDLK_PRINT, &TCommandKeys::Screenshot}, {SDLK_F9, &TCommandKeys::Screenshot}};
+        {SDLK_PRINT, &TCommandKeys::Screenshot}, {SDLK_F9, &TCommandKeys::Screenshot},
+        {SDLK_PLUS, &TCommandKeys::Faster},      {SDLK_EQUALS, &TCommandKeys::Faster},
+        {SDLK_KP_PLUS, &TCommandKeys::Faster},   {SDLK_MINUS, &TCommandKeys::Slower},
+        {SDLK_KP_MINUS, &TCommandKeys::Slower}};
     PushKey(SDLK_a, true); // held: a key without a name would report it again
     PollEvents(StateMenu);
     for (const auto& [Key, Flag] : Keys) {
@@ -160,7 +164,7 @@ TEST(CommandKeys, EachSetsItsFlagForOneFrameAndNeverReachesTheWidgets)
         TCommandKeys Others = CommandKeys;
         Others.*Flag = false;
         EXPECT_FALSE(Others.Help || Others.Statistics || Others.Pause || Others.Step || Others.FullScreen ||
-                     Others.Screenshot)
+                     Others.Screenshot || Others.Faster || Others.Slower)
             << Key;
         PollEvents(StateMenu);
         EXPECT_FALSE(CommandKeys.*Flag) << Key << ": the next poll clears it";
@@ -408,4 +412,78 @@ TEST(CommandKeys, F12SavesTheFrameWithoutThePointerOnEachScreen)
         }
     EXPECT_GT(UnderPointer, 10u) << "the pointer was shown";
     EXPECT_EQ(Different, 0u);
+}
+
+TEST(CommandKeys, TheTempoChangesHowManyStepsRunNeverTheArithmetic)
+{
+    // The particle screen's frame as the screen loop shows it, its world in
+    // reach: a particle thrown from (400, 150) with a drag to (430, 50),
+    // released in frame 10, after the tempo keys of frames 1 to 3.
+    const auto Run = [](const std::vector<SDLKey>& TempoKeys, int Frames) {
+        THeadless Program;
+        TParticleScreen S = CreateParticleScreen();
+        for (size_t I = 0; I < TempoKeys.size(); ++I) Program.On(static_cast<int>(I), [K = TempoKeys[I]] { TapKey(K); });
+        ClickAt(Program, 3, 215, 233); // "Cząsteczka"
+        ClickAt(Program, 5, 100, 500); // the window loses the focus
+        DragAt(Program, 8, 400, 150, 430, 50);
+        Program.On(11, [] { MovePointer(700, 100); });
+        std::map<long, TVector> AfterSteps; // the particle's position after so many of its steps
+        long Steps = 0;
+        Program.Run(Frames, [&] {
+            BeginFrame();
+            PollEvents(StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); });
+            const int FrameSteps = ApplyCommandKeys(true, 1);
+            ClearScreen();
+            RunParticleFrame(S, FrameSteps);
+            SDL_Flip(Screen);
+            if (!S.World.Particles.empty() && FrameSteps > 0) AfterSteps[Steps += FrameSteps] = S.World.Particles[0].Pos;
+            return true;
+        });
+        return AfterSteps;
+    };
+    const auto Normal = Run({}, 130);
+    const auto Fast = Run({SDLK_PLUS, SDLK_EQUALS, SDLK_KP_PLUS}, 24);
+    const auto Slow = Run({SDLK_MINUS, SDLK_KP_MINUS}, 66);
+    ASSERT_GE(Fast.size(), 10u);
+    ASSERT_GE(Slow.size(), 10u);
+    long Last = 0;
+    for (const auto& [Steps, Pos] : Fast) {
+        EXPECT_EQ(Steps, Last + 8) << "8x: eight steps in every frame";
+        Last = Steps;
+    }
+    EXPECT_NEAR(static_cast<double>(Slow.rbegin()->first), 56.0 / 4, 1) << "1/4x: a step in every fourth frame";
+    for (const auto* Tempo : {&Fast, &Slow})
+        for (const auto& [Steps, Pos] : *Tempo) {
+            ASSERT_TRUE(Normal.count(Steps)) << Steps;
+            EXPECT_EQ(Pos.X, Normal.at(Steps).X) << Steps;
+            EXPECT_EQ(Pos.Y, Normal.at(Steps).Y) << Steps;
+        }
+    EXPECT_NE(Normal.at(Last).Y, Normal.at(8).Y) << "the particle moves";
+}
+
+TEST(CommandKeys, TheTempoLabelAndThePauseLabelShowOneBelowTheOther)
+{
+    THeadless Program;
+    ScreenState = StateFire;
+    Program.On(1, [] { TapKey(SDLK_KP_PLUS); });
+    Program.On(2, [] { TapKey(SDLK_F5); });
+    Program.On(4, [] { TapKey(SDLK_KP_MINUS); });
+    // Yellow rows at the top of the display, far above the fire.
+    const auto YellowRows = [] {
+        std::set<int> Rows;
+        for (const auto& P : PixelsOf({255, 255, 0}))
+            if (P.second < 60) Rows.insert(P.second);
+        return Rows;
+    };
+    std::set<int> Tempo, Both, Paused;
+    Program.On(2, [&] { Tempo = YellowRows(); });
+    Program.On(3, [&] { Both = YellowRows(); });
+    Program.On(5, [&] { Paused = YellowRows(); });
+    Program.Run(5);
+    ASSERT_FALSE(Tempo.empty()) << "2x shows its label";
+    EXPECT_LT(*Tempo.rbegin(), 24) << "alone, in the first line";
+    EXPECT_TRUE(std::any_of(Both.begin(), Both.end(), [](int Y) { return Y < 20; }));
+    EXPECT_TRUE(std::any_of(Both.begin(), Both.end(), [](int Y) { return Y > 24; })) << "the second line below the pause";
+    EXPECT_FALSE(Paused.empty());
+    EXPECT_LT(*Paused.rbegin(), 24) << "back at 1x only the pause shows";
 }

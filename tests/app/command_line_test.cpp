@@ -11,6 +11,7 @@ TEST(CommandLine, NoArgumentsRunsAsAlways)
     const TCommandLine Options = ParseCommandLine({});
     EXPECT_EQ(Options.Action, TCommandLine::Run);
     EXPECT_FALSE(Options.FullScreen);
+    EXPECT_FALSE(Options.Unpaced);
     EXPECT_EQ(Options.Scale, 0);
 }
 
@@ -21,9 +22,10 @@ TEST(CommandLine, ReadsTheOptions)
     EXPECT_TRUE(Options.FullScreen);
     EXPECT_EQ(Options.Scale, 3);
 
-    Options = ParseCommandLine({"--scale=4"});
+    Options = ParseCommandLine({"--scale=4", "--unpaced"});
     EXPECT_EQ(Options.Scale, 4);
     EXPECT_FALSE(Options.FullScreen);
+    EXPECT_TRUE(Options.Unpaced);
 
     EXPECT_EQ(ParseCommandLine({"--version"}).Action, TCommandLine::ShowVersion);
     EXPECT_EQ(ParseCommandLine({"--help"}).Action, TCommandLine::ShowHelp);
@@ -36,7 +38,7 @@ TEST(CommandLine, RefusesUnknownOptionsAndBadScales)
     for (const std::vector<std::string>& Arguments :
          std::vector<std::vector<std::string>>{{"--bogus"}, {"-f"}, {"file"}, {"--scale"}, {"--scale", "0"},
                                                {"--scale", "5"}, {"--scale", "2x"}, {"--scale", "-1"},
-                                               {"--scale", " 2"}, {"--scale="}, {"--scale=12"}, {"--fullscreen=1"},
+                                               {"--scale", " 2"}, {"--scale="}, {"--scale=12"}, {"--fullscreen=1"}, {"--unpaced=1"},
                                                {"--help", "--bogus"}}) {
         const TCommandLine Options = ParseCommandLine(Arguments);
         EXPECT_EQ(Options.Action, TCommandLine::BadUsage) << testing::PrintToString(Arguments);
@@ -51,7 +53,8 @@ TEST(CommandLine, HelpNamesTheOptionsTheFoldersAndTheLog)
     TEnvironmentVariable State("XDG_STATE_HOME", "/var/tmp/state");
     const std::string Help = HelpText("/opt/kalmot/bin/kalmot");
     EXPECT_EQ(Help.rfind(UsageText(), 0), 0u);
-    for (const char* Part : {"--fullscreen", "--scale N", "--version", "Alt+Enter", "Esc", "F1", "F3", "F5", "F6",
+    for (const char* Part : {"--fullscreen", "--scale N", "--unpaced", "--version", "Alt+Enter", "Esc", "F1", "F3", "F5", "F6", "keypad +",
+                             "keypad -",
                              "F11", "F12", "  data/images\n",
                              "  /opt/kalmot/share/kalmot/images\n", "/opt/kalmot/bin/kalmot.log",
                              "/var/tmp/state/kalmot/kalmot.log"})

@@ -30,7 +30,7 @@ TEST(Pause, EachRowOfTheFrameTable)
     }
 }
 
-TEST(Statistics, TheFrameRateCountsTheFramesOfTheLastSecond)
+TEST(Statistics, TheRatesCountTheFramesAndStepsOfTheLastSecond)
 {
     TFrameRate Rate;
     EXPECT_EQ(Rate.FrameAt(10.0), 1);
@@ -38,16 +38,23 @@ TEST(Statistics, TheFrameRateCountsTheFramesOfTheLastSecond)
     EXPECT_EQ(Rate.FrameAt(10.999), 3);
     EXPECT_EQ(Rate.FrameAt(11.0), 3) << "the frame of 10.0 is a second old";
     EXPECT_EQ(Rate.FrameAt(13.0), 1);
+
+    TStepRate Steps;
+    EXPECT_EQ(Steps.StepsAt(10.0, 8), 8);
+    EXPECT_EQ(Steps.StepsAt(10.5, 0), 8);
+    EXPECT_EQ(Steps.StepsAt(10.999, 2), 10);
+    EXPECT_EQ(Steps.StepsAt(11.0, 1), 3) << "the steps of 10.0 are a second old";
+    EXPECT_EQ(Steps.StepsAt(13.0, 4), 4);
 }
 
-TEST(Statistics, TheLineReadsRateBusyTimeAndTheScreensCounts)
+TEST(Statistics, TheLineReadsRatesTempoBusyTimeAndTheScreensCounts)
 {
     TParticleScreen S = CreateParticleScreen();
     S.World.Particles.resize(12);
     S.World.Walls.resize(3);
-    EXPECT_EQ(StatisticsText(60, 3.26, ParticleCounts(S)),
-              Cp1250("60 kl./s  praca: 3.3 ms  cząsteczki: 12  ściany: 3"));
-    EXPECT_EQ(StatisticsText(144, 0.04, ""), Cp1250("144 kl./s  praca: 0.0 ms"));
+    EXPECT_EQ(StatisticsText({60, 120, "2x", 3.26}, ParticleCounts(S)),
+              Cp1250("60 kl./s  120 kroki/s  tempo 2x  praca: 3.3 ms  cząsteczki: 12  ściany: 3"));
+    EXPECT_EQ(StatisticsText({144, 15, "1/4x", 0.04}, ""), Cp1250("144 kl./s  15 kroki/s  tempo 1/4x  praca: 0.0 ms"));
 }
 
 TEST(HelpPanel, EveryScreensRowsAreDrawableAndThePanelFitsTheDisplay)
