@@ -1,12 +1,14 @@
 #include "app/frame_extras.h"
 
 #include <chrono>
+#include <optional>
 
 #include "app/pace.h"
 #include "app/screenshot.h"
 #include "app/video.h"
 #include "input/command_keys.h"
 #include "screen/help_panel.h"
+#include "screen/help_panel_press.h"
 #include "screen/pause.h"
 #include "screen/statistics_line.h"
 #include "screen/top_strip.h"
@@ -17,6 +19,7 @@ using TClock = std::chrono::steady_clock;
 
 struct TFrameExtras {
     bool HelpShown = false;
+    THelpPanelPress HelpPress; // the presses the shown panel takes for itself
     bool StatisticsShown = false;
     TPause Pause;
     TTempo Tempo;
@@ -32,9 +35,20 @@ TFrameExtras Extras;
 
 void BeginFrame()
 {
+    BeginHelpPanelPoll(Extras.HelpPress);
     Extras.Start = TClock::now();
     Extras.FramesPerSecond =
         Extras.Rate.FrameAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count());
+}
+
+TEventReaction BehindHelpPanel(Uint8 State, const TEventReaction& React)
+{
+    std::optional<TWindow> Panel;
+    if (Extras.HelpShown) Panel = HelpPanel(State);
+    return [Panel = std::move(Panel), React](const SDL_Event& E) {
+        if (TakeHelpPanelEvent(Extras.HelpPress, Panel ? &*Panel : nullptr, E)) return;
+        if (React) React(E);
+    };
 }
 
 namespace {
@@ -51,6 +65,7 @@ int StepsOfTheFrame(bool Simulation, int Ticks)
 
 int ApplyCommandKeys(bool Simulation, int Ticks)
 {
+    if (EndHelpPanelPoll(Extras.HelpPress)) Extras.HelpShown = false;
     if (CommandKeys.FullScreen) ToggleFullScreen();
     if (CommandKeys.Help) Extras.HelpShown = !Extras.HelpShown;
     if (CommandKeys.Statistics) Extras.StatisticsShown = !Extras.StatisticsShown;

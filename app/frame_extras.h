@@ -3,11 +3,14 @@
 // frame, around the screen's own work:
 //
 //   BeginFrame          the frame's start, for the statistics
-//   PollEvents
-//   ApplyCommandKeys    F11 switches the mode; F1 and F3 show or hide the
-//                       help panel and the statistics line; + and - choose
-//                       the tempo; F5 and F6 pause and step: how many steps
-//                       the simulation takes this frame
+//   PollEvents          the screen's reaction behind the help panel: a
+//                       press on the shown panel is the panel's alone
+//   ApplyCommandKeys    takes the panel's presses out of the frame's flags
+//                       (a press on its box hides it); F11 switches the
+//                       mode; F1 and F3 show or hide the help panel and
+//                       the statistics line; + and - choose the tempo; F5
+//                       and F6 pause and step: how many steps the
+//                       simulation takes this frame
 //   ClearScreen, the screen's own work
 //   DrawFrameExtras     the help panel, the statistics line, each only
 //                       while it shows, then the top strip (top_strip.h):
@@ -23,8 +26,14 @@
 #include <functional>
 #include <string>
 
+#include "app/input.h"
+
 // Notes the start of a frame, before its poll.
 void BeginFrame();
+
+// React (may be empty) behind the help panel of the screen State names: the
+// events the shown panel takes (screen/help_panel_press.h) never reach it.
+TEventReaction BehindHelpPanel(Uint8 State, const TEventReaction& React);
 
 // Acts on the poll's command keys. Simulation: the running screen has a
 // simulation to pause (the menu has none). Ticks: the ticks of the pace's

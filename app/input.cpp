@@ -13,14 +13,16 @@ namespace {
 void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
 {
     if (NoteCommandKey(Key.sym)) return; // a command for the screen loop, not a key for the widgets
-    KeyDown = true;
     if (Key.sym == SDLK_RETURN) {
         if (Key.mod & (KMOD_LALT | KMOD_RALT)) ToggleFullScreen();
     } else if (Key.sym == SDLK_ESCAPE) {
         ScreenState = EscState;
     } else if (const char* Name = KeyNameFor(Key)) {
         KeyName = Name;
+        KeyDown = true;
     }
+    // A key without a name reports no stroke: KeyName may still hold a key
+    // held down since an earlier frame, which an edit would type again.
 }
 
 // The widgets see one frame's input as a few flags: a button's release in

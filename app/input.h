@@ -15,7 +15,7 @@
 
 #include "input/input_state.h"
 
-extern SDL_Event Event;          // the buffer SDL_PollEvent fills
+extern SDL_Event Event;          // the event the poll is handling, taken from SDL's queue with SDL_PeepEvents
 
 // A screen's own reaction to one event, run inside the poll right after the
 // common handling of that event.

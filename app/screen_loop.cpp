@@ -47,7 +47,7 @@ void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWo
                const std::function<std::string()>& Counts = nullptr)
 {
     BeginFrame();
-    PollEvents(EscState, React);
+    PollEvents(EscState, BehindHelpPanel(RunningState, React));
     const int Steps = ApplyCommandKeys(Simulation, FrameTicks);
     ClearScreen();
     Work(Steps);

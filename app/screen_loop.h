@@ -1,9 +1,11 @@
 #pragma once
 // The loop over screens. Every screen is a state record and a frame
 // function; the loop runs the screen ScreenState names one frame at a time:
-//   PollEvents, ClearScreen, the screen's frame, DrawCursor, SDL_Flip;
-// the screen's frame draws once and steps its simulation as many times as
-// the pace and the tempo give.
+//   BeginFrame, PollEvents, ApplyCommandKeys, ClearScreen, the screen's
+//   frame, DrawFrameExtras, TakeAskedScreenshot, DrawCursor, SDL_Flip
+// (app/frame_extras.h says what the command keys' steps do); the screen's
+// frame draws once and steps its simulation as many times as the pace and
+// the tempo give.
 // A screen's state is created when the screen is entered and released once a
 // frame has stored another screen state, so every visit starts afresh.
 

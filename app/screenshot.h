@@ -1,6 +1,6 @@
 #pragma once
 // A screenshot: the frame as shown, taken after everything but the pointer
-// has been drawn, and handed to KeepScreenshot (keep_screenshot.h).
+// has been drawn, and handed to KeepScreenshot (below).
 
 #include <cstdint>
 #include <vector>

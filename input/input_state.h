@@ -8,9 +8,10 @@
 //   button went up                        -            set           clear
 //   wheel turned (down and up at once)    set          set           clear
 //
-// A key press sets KeyDown with the key's name in KeyName; any key release
-// turns KeyName into " ", and a poll that ends with KeyName " " reports no
-// key.
+// A press of a named key sets KeyDown with the key's name in KeyName; a key
+// without a name sets nothing, so a letter still held is not typed again.
+// Any key release turns KeyName into " ", and a poll that ends with KeyName
+// " " reports no key.
 
 #include <string>
 
@@ -24,7 +25,7 @@ extern bool MouseReleased;       // a button went up during this frame's poll
 extern TVector PressVector;      // (MouseX, MouseY) at the last button press
 extern TVector DragVector;       // (MouseX, MouseY) while held; set by the screens
 extern std::string KeyName;      // last named key pressed, " " after a release
-extern bool KeyDown;             // a key went down during this frame's poll
+extern bool KeyDown;             // a named key went down during this frame's poll
 
 // Puts every global above back to its start: pointer at the Origin, no
 // button or key down, no key name.

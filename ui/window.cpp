@@ -26,12 +26,6 @@ THotRect TitleBar(const TWindow& W)
     return {S.A.X, S.A.Y, S.B.X, ExtendedSum(S.A.Y, 0, TitleHeight)};
 }
 
-THotRect RollUpBox(const TWindow& W)
-{
-    const TSegment& S = W.Bounds;
-    return {ExtendedSum(S.B.X, -30), ExtendedSum(S.A.Y, 3), ExtendedSum(S.B.X, -7), ExtendedSum(S.A.Y, 20)};
-}
-
 // Focus: a press (or release) in the window, or in the title bar of a rolled-up
 // one, focuses it when it is active; any other press (release) unfocuses.
 void UpdateFocus(TWindow& W, bool Active, bool FocusEvent)
@@ -116,6 +110,12 @@ void SetSheetAlphas(Uint8 FrameAlpha)
 Uint8 TitleShade(int Value) { return static_cast<Uint8>(std::clamp(Value, 0, 255)); }
 
 } // namespace
+
+THotRect RollUpBox(const TWindow& W)
+{
+    const TSegment& S = W.Bounds;
+    return {ExtendedSum(S.B.X, -30), ExtendedSum(S.A.Y, 3), ExtendedSum(S.B.X, -7), ExtendedSum(S.A.Y, 20)};
+}
 
 TWindow CreateWindow(const std::string& Name, const std::string& Title, int X, int Y, int Width, int Height,
                      bool Expanded)

@@ -19,6 +19,7 @@
 
 #include "sim/geometry/segment.h"
 #include "ui/groups.h"
+#include "ui/hot_rect.h"
 
 struct TWindow {
     TSegment Bounds;    // A top-left, B bottom-right, Delta size; display pixels
@@ -51,6 +52,9 @@ TWindow CreateWindow(const std::string& Name, const std::string& Title, int X, i
 // Alpha and the widgets at WidgetAlpha(Alpha); the seven sheets are opaque
 // again afterwards.
 void DrawWindow(TWindow& W);
+
+// The roll-up box in the right end of W's title bar.
+THotRect RollUpBox(const TWindow& W);
 
 // Focus (on a press with FocusOnPress, else on a release), the widgets'
 // updates with Active = Focused, fading, roll-up, dragging. Active false

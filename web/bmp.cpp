@@ -1,5 +1,4 @@
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -39,10 +38,11 @@ SDL_Surface* LoadBMP(const Uint8* Bytes, size_t Size)
     const uint32_t Depth = Little(Bytes + 28, 2);
     const uint32_t Compression = Little(Bytes + 30, 4);
     if (Depth != 24 || Compression != 0) return Refuse("Only uncompressed 24-bit BMP files are supported here");
-    if (Width <= 0 || RawHeight == 0 || RawHeight == INT32_MIN || Width > 16384 || std::abs(RawHeight) > 16384)
-        return Refuse("BMP size out of range");
-    const bool TopDown = RawHeight < 0;
-    const int Height = TopDown ? -RawHeight : RawHeight;
+    // Rows stored top-down (a negative height) are refused, as the program's
+    // header check refuses them before any decoder sees the file.
+    if (RawHeight < 0) return Refuse("Top-down BMP files are not supported here");
+    if (Width <= 0 || RawHeight == 0 || Width > 16384 || RawHeight > 16384) return Refuse("BMP size out of range");
+    const int Height = RawHeight;
     const size_t Stride = (static_cast<size_t>(Width) * 3 + 3) & ~static_cast<size_t>(3);
     if (DataOffset > Size || (Size - DataOffset) / Stride < static_cast<size_t>(Height))
         return Refuse("Error reading from datastream");
@@ -51,8 +51,7 @@ SDL_Surface* LoadBMP(const Uint8* Bytes, size_t Size)
     if (Image == nullptr) return nullptr;
     for (int Row = 0; Row < Height; ++Row) {
         const Uint8* Line = Bytes + DataOffset + Stride * static_cast<size_t>(Row);
-        const int Y = TopDown ? Row : Height - 1 - Row;
-        std::memcpy(PixelAt(Image, 0, Y), Line, static_cast<size_t>(Width) * 3);
+        std::memcpy(PixelAt(Image, 0, Height - 1 - Row), Line, static_cast<size_t>(Width) * 3); // bottom row first
     }
     return Image;
 }

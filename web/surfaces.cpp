@@ -120,7 +120,10 @@ int FillRect(SDL_Surface* Surface, SDL_Rect* Rect, Uint32 Colour)
 
 int SetColorKey(SDL_Surface* Surface, Uint32 Flag, Uint32 Key)
 {
-    if (Surface == nullptr) return -1;
+    if (Surface == nullptr) {
+        SetError("SDL_SetColorKey(): passed a NULL surface");
+        return -1;
+    }
     if (Flag & SDL_SRCCOLORKEY) {
         Surface->flags |= SDL_SRCCOLORKEY;
         Surface->format->colorkey = Key;
@@ -133,7 +136,10 @@ int SetColorKey(SDL_Surface* Surface, Uint32 Flag, Uint32 Key)
 
 int SetAlpha(SDL_Surface* Surface, Uint32 Flag, Uint8 Alpha)
 {
-    if (Surface == nullptr) return -1;
+    if (Surface == nullptr) {
+        SetError("SDL_SetAlpha(): passed a NULL surface");
+        return -1;
+    }
     if (Flag & SDL_SRCALPHA) {
         Surface->flags |= SDL_SRCALPHA;
         Surface->format->alpha = Alpha;

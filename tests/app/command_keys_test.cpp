@@ -58,7 +58,7 @@ std::vector<std::pair<int, int>> Differences(const std::vector<Uint32>& A, const
 bool InHelpPanel(Uint8 State, int X, int Y)
 {
     static std::map<Uint8, TSegment> Panels;
-    if (!Panels.count(State)) Panels[State] = CreateHelpPanel(HelpRows(State)).Bounds;
+    if (!Panels.count(State)) Panels[State] = HelpPanel(State).Bounds;
     const TSegment& Bounds = Panels[State];
     return X >= Bounds.A.X && X < Bounds.B.X && Y >= Bounds.A.Y && Y < Bounds.B.Y;
 }
@@ -262,14 +262,61 @@ TEST(CommandKeys, HelpAndStatisticsShowOnEachScreenOnlyWhereTheyStand)
     }
 }
 
-TEST(CommandKeys, TheHelpPanelTakesNoClick)
+TEST(CommandKeys, TheHelpPanelTakesPressesOnItselfAndItsBoxHidesIt)
 {
-    THeadless Program;
-    Program.On(0, [] { TapKey(SDLK_F1); });
-    ClickAt(Program, 3, 200, 245); // "Fullscreen [Alt+Enter]", under the panel
-    Program.Run(4);
-    ASSERT_TRUE(InHelpPanel(StateMenu, 200, 245));
-    EXPECT_EQ(VideoFlags, SDL_FULLSCREEN);
+    // The screen's main window is focused first: a press or a release that
+    // went through the panel would take its focus away (and on the
+    // particle screen throw a particle), which every later frame shows.
+    enum TRun { Shown, Pressed, Boxed, HiddenByF1 };
+    for (const Uint8 State : Screens) {
+        const TWindow Panel = HelpPanel(State);
+        const int PanelX = static_cast<int>((Panel.Bounds.A.X + Panel.Bounds.B.X) / 2);
+        const int PanelY = static_cast<int>((Panel.Bounds.A.Y + Panel.Bounds.B.Y) / 2);
+        const THotRect Box = RollUpBox(Panel);
+        const int BoxX = static_cast<int>((Box.X1 + Box.X2) / 2), BoxY = static_cast<int>((Box.Y1 + Box.Y2) / 2);
+        const int WindowX = State == StateMenu ? 103 : 203, WindowY = State == StateMenu ? 130 : 230; // a border
+        const auto Run = [&](TRun Kind) {
+            FixRandom();
+            THeadless Program;
+            EnterWithMotion(Program, State);
+            Program.On(12, [] { TapKey(SDLK_F1); });
+            ClickAt(Program, 14, WindowX, WindowY);
+            // The same pointer moves in every run; the buttons only where the run says.
+            Program.On(15, [&] {
+                MovePointer(PanelX, PanelY);
+                if (Kind == Pressed) PushMouseButton(true);
+            });
+            Program.On(16, [&] { MovePointer(PanelX + 30, PanelY - 10); });
+            Program.On(17, [&] {
+                if (Kind == Pressed) PushMouseButton(false);
+                if (Kind == Pressed) PushMouseButton(true, SDL_BUTTON_WHEELUP);
+                if (Kind == Pressed) PushMouseButton(false, SDL_BUTTON_WHEELUP);
+            });
+            Program.On(19, [&] {
+                MovePointer(BoxX, BoxY);
+                if (Kind == Boxed) PushMouseButton(true);
+                if (Kind == HiddenByF1) TapKey(SDLK_F1);
+            });
+            Program.On(20, [&] {
+                if (Kind == Boxed) PushMouseButton(false);
+            });
+            std::map<int, std::vector<Uint32>> Shots;
+            for (int Frame = 14; Frame <= 26; ++Frame)
+                Program.On(Frame, [&, Frame] { Shots[Frame] = CaptureDisplay(); });
+            Program.Run(26);
+            return Shots;
+        };
+        auto Plain = Run(Shown);
+        auto Clicked = Run(Pressed);
+        for (int Frame = 14; Frame <= 26; ++Frame)
+            EXPECT_EQ(Plain[Frame], Clicked[Frame]) << int{State} << ": frame " << Frame;
+        auto ByBox = Run(Boxed);
+        auto ByKey = Run(HiddenByF1);
+        EXPECT_NE(Plain[20], ByBox[20]) << int{State} << ": the panel went";
+        for (int Frame = 20; Frame <= 26; ++Frame)
+            EXPECT_EQ(ByKey[Frame], ByBox[Frame]) << int{State} << ": frame " << Frame;
+        EXPECT_NE(Plain[14], Plain[26]) << int{State} << ": the main window faded in";
+    }
 }
 
 TEST(CommandKeys, PauseAndStepOnEachSimulationGiveTheFramesOfARunWithoutThem)

@@ -83,6 +83,41 @@ TEST(QuickInput, PolishLettersTypedInOneFrameAllLandInAnEdit)
     EXPECT_EQ(Typed.Field.Caret, 12);
 }
 
+TEST(QuickInput, ARolledOverLetterIsTypedOnce)
+{
+    // A fast typist's roll-over: each row is one frame's key event and the
+    // field's text after that frame. Keys without a name, pressed while a
+    // letter is still held, type nothing.
+    THeadless Program;
+    PollEvents(StateMenu);
+    TTypedField Typed;
+    const struct {
+        SDLKey Key;
+        bool Down;
+        SDLMod Modifiers;
+        const char* Text;
+    } Rows[] = {
+        {SDLK_a, true, KMOD_NONE, "Hello!a"},         {SDLK_LSHIFT, true, KMOD_LSHIFT, "Hello!a"},
+        {SDLK_a, false, KMOD_LSHIFT, "Hello!a"},      {SDLK_b, true, KMOD_LSHIFT, "Hello!aB"},
+        {SDLK_LSHIFT, false, KMOD_NONE, "Hello!aB"},  {SDLK_RETURN, true, KMOD_NONE, "Hello!aB"},
+        {SDLK_TAB, true, KMOD_NONE, "Hello!aB"},      {SDLK_LCTRL, true, KMOD_LCTRL, "Hello!aB"},
+        {SDLK_UP, true, KMOD_NONE, "Hello!aB"},       {SDLK_DOWN, true, KMOD_NONE, "Hello!aB"},
+        {SDLK_ESCAPE, true, KMOD_NONE, "Hello!aB"},   {SDLK_b, false, KMOD_NONE, "Hello!aB"},
+        {SDLK_c, true, KMOD_NONE, "Hello!aBc"},
+    };
+    for (const auto& Row : Rows) {
+        PushKey(Row.Key, Row.Down, Row.Modifiers);
+        Typed.Frames(1);
+        EXPECT_EQ(Typed.Field.Text, Row.Text) << Row.Key << (Row.Down ? " down" : " up");
+    }
+
+    // The same events all within one frame type the same.
+    TTypedField Burst;
+    for (const auto& Row : Rows) PushKey(Row.Key, Row.Down, Row.Modifiers);
+    Burst.Frames(16);
+    EXPECT_EQ(Burst.Field.Text, "Hello!aBc");
+}
+
 TEST(QuickInput, FastTypingInTheMenuShowsWhatSlowTypingShows)
 {
     // The same keys into the test window's edit, once all within one frame

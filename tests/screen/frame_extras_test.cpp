@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "app/menu.h"
 #include "draw/codepage.h"
 #include "draw/display.h"
 #include "draw/text.h"
@@ -13,7 +14,9 @@
 #include "screen/screen.h"
 #include "screen/statistics_line.h"
 #include "screen/top_strip.h"
+#include "sim/fire/fire_screen.h"
 #include "sim/particles/particle_screen.h"
+#include "sim/tornado/tornado_screen.h"
 #include "support/headless.h"
 
 TEST(Pause, EachRowOfTheFrameTable)
@@ -57,23 +60,69 @@ TEST(Statistics, TheLineReadsRatesTempoBusyTimeAndTheScreensCounts)
     EXPECT_EQ(StatisticsText({144, 15, "1/4x", 0.04}, ""), Cp1250("144 kl./s  15 kroki/s  tempo 1/4x  praca: 0.0 ms"));
 }
 
-TEST(HelpPanel, EveryScreensRowsAreDrawableAndThePanelFitsTheDisplay)
+namespace {
+
+// Every window a screen starts with, by its screen state.
+TWindowGroup StartingWindows(Uint8 State)
+{
+    switch (State) {
+    case StateParticles: return CreateParticleScreen().Windows;
+    case StateTornado: return CreateTornadoScreen().Windows;
+    case StateFire: return CreateFireScreen().Windows;
+    default: return CreateMenuScreen().Windows;
+    }
+}
+
+bool Overlap(const TSegment& P, const TSegment& Q)
+{
+    return P.A.X < Q.B.X && Q.A.X < P.B.X && P.A.Y < Q.B.Y && Q.A.Y < P.B.Y;
+}
+
+} // namespace
+
+TEST(HelpPanel, EveryScreensPanelIsDrawableAndFitsBesideItsWindowsWithRoomToSpare)
 {
     for (const Uint8 State : {StateMenu, StateParticles, StateTornado, StateFire}) {
-        const std::vector<THelpRow> Rows = HelpRows(State);
-        for (const THelpRow& R : Rows)
+        std::vector<THelpRow> Rows = HelpRows(State);
+        for (const THelpRow& R : Rows) {
             for (const char C : R.Keys + R.Text)
                 EXPECT_TRUE(C == ' ' || FontCharset.find(C) != std::string_view::npos)
                     << int{State} << ": '" << C << "' in " << R.Keys << " " << R.Text;
-        const TSegment& Bounds = CreateHelpPanel(Rows).Bounds;
-        EXPECT_GE(Bounds.A.X, 0);
-        EXPECT_GE(Bounds.A.Y, 0);
-        EXPECT_LE(Bounds.B.X, DisplayWidth);
-        EXPECT_LE(Bounds.B.Y, DisplayHeight);
+            EXPECT_LE(R.Keys.size(), HelpKeysLength) << R.Keys;
+            EXPECT_LE(R.Text.size(), HelpTextLength) << R.Text;
+        }
         const bool Simulation = State != StateMenu;
         const bool HasPause = std::any_of(Rows.begin(), Rows.end(), [](const THelpRow& R) { return R.Keys == "F6"; });
         EXPECT_EQ(HasPause, Simulation) << "pause and step only where a simulation runs";
+
+        // As the rows are, and with four more rows of the longest keys and
+        // texts: on the display, below the top strip's two lines, above
+        // the statistics line, beside every window the screen starts with.
+        for (int More = 0; More <= 4; More += 4) {
+            for (int I = 0; I < More; ++I)
+                Rows.push_back({std::string(HelpKeysLength, 'K'), std::string(HelpTextLength, 'T')});
+            const TSegment& Panel = CreateHelpPanel(Rows, State).Bounds;
+            EXPECT_GE(Panel.A.X, 0) << int{State} << " +" << More;
+            EXPECT_GE(Panel.A.Y, TopStripY + 2 * TopStripLineHeight) << int{State} << " +" << More;
+            EXPECT_LE(Panel.B.X, DisplayWidth) << int{State} << " +" << More;
+            EXPECT_LE(Panel.B.Y, StatisticsLineY - 1) << int{State} << " +" << More;
+            for (const TWindow& W : StartingWindows(State).Items)
+                EXPECT_FALSE(Overlap(Panel, W.Bounds)) << int{State} << " +" << More << " over " << W.Name;
+        }
     }
+}
+
+TEST(HelpPanel, AnEntryStaysInOneColumn)
+{
+    // Five entries, the third of three rows: the columns split before it
+    // or after it, never within it.
+    std::vector<THelpRow> Rows = {{"a", "1"}, {"b", "2"}, {"c", "3"}, {"", "3"}, {"", "3"}, {"d", "4"}, {"e", "5"}};
+    const TWindow Panel = CreateHelpPanel(Rows, StateMenu);
+    ASSERT_EQ(Panel.Labels.Items.size(), 2 * Rows.size());
+    const auto ColumnX = [&](size_t Row) { return Panel.Labels.Items[2 * Row].Pos.X; };
+    EXPECT_EQ(ColumnX(2), ColumnX(3));
+    EXPECT_EQ(ColumnX(3), ColumnX(4));
+    EXPECT_NE(ColumnX(0), ColumnX(6)) << "two columns";
 }
 
 TEST(TopStrip, ANoticeLastsItsFramesAndANewerOneReplacesIt)

@@ -6,6 +6,8 @@
 #   - Esc there goes back to the menu, the program still running;
 #   - `xdotool type` of a word into the test window's edit shows the same
 #     field as typing it one slow key at a time in a second run;
+#   - a letter still held while Shift goes down (a typist's roll-over) is
+#     typed once: "aB" rolled over shows the field of "aB" typed;
 #   - on a Polish keyboard layout, `xdotool type` of Polish letters shows
 #     the same field as pressing AltGr with each letter's key, and not the
 #     field of the plain letters those keys type without AltGr.
@@ -104,6 +106,8 @@ xdotool type --clearmodifiers kalmot
 settled typed
 changed="$(differing "$work/back.png" "$work/typed.png")"
 [ "$changed" != "0" ] || fail "typing changed nothing on the display"
+xdotool type --clearmodifiers aB
+settled typed-ab
 end_with_esc
 
 # --- Second run: the same word, one key event every few frames.
@@ -118,6 +122,12 @@ done
 settled slow
 changed="$(differing "$work/typed.png" "$work/slow.png")"
 [ "$changed" = "0" ] || fail "xdotool type and slow typing differ in ${changed} pixels: letters were lost"
+# Roll-over: Shift goes down while "a" is still held, a few frames apart
+# (within one frame the release of "a" would end the stroke first).
+xdotool keydown a sleep 0.15 keydown shift sleep 0.15 keyup a sleep 0.15 key B sleep 0.15 keyup shift
+settled rolled
+changed="$(differing "$work/typed-ab.png" "$work/rolled.png")"
+[ "$changed" = "0" ] || fail "\"aB\" rolled over differs from \"aB\" typed in ${changed} pixels: a held letter was typed again"
 end_with_esc
 
 # --- Polish letters. `xdotool type` presses AltGr with each letter's key of
@@ -152,4 +162,4 @@ changed="$(differing "$work/polish.png" "$work/altgr.png")"
 [ "$changed" = "0" ] || fail "xdotool type and AltGr with each key differ in ${changed} pixels"
 [ "$(differing "$work/polish.png" "$work/plain.png")" != "0" ] || fail "the Polish letters came out as the plain a e l o s z x c n"
 
-echo "ok: a click opens the fire screen, Esc there returns to the menu, a typed word lands whole, Polish letters land as typed"
+echo "ok: a click opens the fire screen, Esc there returns to the menu, a typed word lands whole, a rolled-over letter lands once, Polish letters land as typed"

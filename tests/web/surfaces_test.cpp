@@ -4,6 +4,7 @@
 // program uses.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 
 #include "draw/display.h"
 #include "support/headless.h"
+#include "web/error.h"
 #include "web/surfaces.h"
 
 namespace {
@@ -220,6 +222,30 @@ TEST_F(WebSurfaces, LoadsTheSheetsAsSdlDoes)
     // A file cut short is refused, not read past its end.
     const std::vector<Uint8> Header(60, 0);
     EXPECT_EQ(WebSdl::LoadBMP(Header.data(), Header.size()), nullptr);
+}
+
+TEST_F(WebSurfaces, RefusalsSaySo)
+{
+    // Rows stored top-down: a sheet with its height negated, which the
+    // program's header check refuses as well.
+    const std::string Path = std::string(KALMOT_SOURCE_DIR) + "/data/images/button.bmp";
+    std::ifstream File(Path, std::ios::binary);
+    std::vector<Uint8> Bytes((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
+    ASSERT_GT(Bytes.size(), 26u) << Path;
+    int32_t Height = 0;
+    std::memcpy(&Height, &Bytes[22], 4);
+    Height = -Height;
+    std::memcpy(&Bytes[22], &Height, 4);
+    WebSdl::SetError("");
+    EXPECT_EQ(WebSdl::LoadBMP(Bytes.data(), Bytes.size()), nullptr);
+    EXPECT_STRNE(WebSdl::GetError(), "");
+
+    WebSdl::SetError("");
+    EXPECT_EQ(WebSdl::SetColorKey(nullptr, SDL_SRCCOLORKEY, 0), -1);
+    EXPECT_STRNE(WebSdl::GetError(), "");
+    WebSdl::SetError("");
+    EXPECT_EQ(WebSdl::SetAlpha(nullptr, SDL_SRCALPHA, 128), -1);
+    EXPECT_STRNE(WebSdl::GetError(), "");
 }
 
 } // namespace
