@@ -297,9 +297,12 @@ try {
   }
   await Page.mouse.move(...At(TornadoButton));
   await Page.mouse.down();
-  await new Promise(R => setTimeout(R, 50));
+  await new Promise(R => setTimeout(R, 100));
   await Page.mouse.up();
   const Entered = Date.now();
+  // The poll reads the pointer where it is: it stays on the button until
+  // the release has been seen.
+  await new Promise(R => setTimeout(R, 100));
   await Page.mouse.move(...At([600, 500]));
   let Full = true;
   await Page.waitForFunction(() => {
