@@ -71,10 +71,13 @@ int ApplyCommandKeys(bool Simulation, int Ticks)
     if (CommandKeys.Statistics) Extras.StatisticsShown = !Extras.StatisticsShown;
     if (CommandKeys.Faster) Extras.Tempo.Faster();
     if (CommandKeys.Slower) Extras.Tempo.Slower();
-    const int Steps = StepsOfTheFrame(Simulation, Ticks);
+    return StepsOfTheFrame(Simulation, Ticks);
+}
+
+void NoteStepsTaken(int Steps)
+{
     Extras.StepsPerSecond =
         Extras.StepRate.StepsAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count(), Steps);
-    return Steps;
 }
 
 void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)

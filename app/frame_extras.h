@@ -12,6 +12,7 @@
 //                       and F6 pause and step: how many steps the
 //                       simulation takes this frame
 //   ClearScreen, the screen's own work
+//   NoteStepsTaken      the steps the simulation took, for the statistics
 //   DrawFrameExtras     the help panel, the statistics line, each only
 //                       while it shows, then the top strip (top_strip.h):
 //                       the pause label, the tempo label and the notice
@@ -41,6 +42,10 @@ TEventReaction BehindHelpPanel(Uint8 State, const TEventReaction& React);
 // takes in this frame: the tempo's for the ticks, none while paused, one
 // for F6.
 int ApplyCommandKeys(bool Simulation, int Ticks);
+
+// Notes the steps the running screen's simulation took in this frame (the
+// particle world takes none while its window has the focus).
+void NoteStepsTaken(int Steps);
 
 // Draws whatever of the help panel (for the screen State names), the
 // statistics line (with the counts Counts gives, Windows-1250) and the top

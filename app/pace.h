@@ -18,6 +18,10 @@
 //     slower display slows the simulation down rather than stalling it.
 //   - After a stall longer than StallSeconds the clock starts again from
 //     the frame that ends it: the program never races to catch up.
+//   - The ticks never drift: a display a little slower than 60 Hz
+//     (59.94 Hz) runs one step in every frame until its refreshes have
+//     fallen three quarters of a tick behind, some 12 s, and then one
+//     frame takes two; one a little faster skips a refresh instead.
 //
 // TTempo: steps per tick, from 1/4 to 8; the fraction of a step that a slow
 // tempo owes is carried to the next frame, so at 1/4 every fourth tick

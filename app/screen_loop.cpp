@@ -39,9 +39,9 @@ int FrameTicks = 1;
 
 // One whole frame: the poll with the screen's Esc target and its reaction to
 // single events, then the screen's own work between clearing and the
-// pointer, told how many steps its simulation takes; over it what the
-// command keys show (frame_extras.h). Counts gives what the statistics line
-// counts.
+// pointer, told how many steps its simulation takes and returning how many
+// it took; over it what the command keys show (frame_extras.h). Counts
+// gives what the statistics line counts.
 template <typename TWork>
 void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWork Work,
                const std::function<std::string()>& Counts = nullptr)
@@ -50,7 +50,7 @@ void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWo
     PollEvents(EscState, BehindHelpPanel(RunningState, React));
     const int Steps = ApplyCommandKeys(Simulation, FrameTicks);
     ClearScreen();
-    Work(Steps);
+    NoteStepsTaken(Work(Steps));
     DrawFrameExtras(RunningState, Counts);
     TakeAskedScreenshot();
     DrawCursor();
@@ -60,19 +60,34 @@ void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWo
 // Esc ends the program from the menu and goes back to the menu from the
 // simulations.
 void RunFrame(std::monostate) {}
-void RunFrame(TMenuScreen& S) { ShowFrame(StateQuit, false, nullptr, [&](int) { RunMenuFrame(S); }); }
+void RunFrame(TMenuScreen& S)
+{
+    ShowFrame(StateQuit, false, nullptr, [&](int) {
+        RunMenuFrame(S);
+        return 0;
+    });
+}
 void RunFrame(TParticleScreen& S)
 {
     ShowFrame(
         StateMenu, true, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
-        [&](int Steps) { RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
+        [&](int Steps) { return RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
 }
 void RunFrame(TTornadoScreen& S)
 {
-    ShowFrame(
-        StateMenu, true, nullptr, [&](int Steps) { RunTornadoFrame(S, Steps); }, [&] { return TornadoCounts(S); });
+    const auto Work = [&](int Steps) {
+        RunTornadoFrame(S, Steps);
+        return Steps;
+    };
+    ShowFrame(StateMenu, true, nullptr, Work, [&] { return TornadoCounts(S); });
 }
-void RunFrame(TFireScreen& S) { ShowFrame(StateMenu, true, nullptr, [&](int Steps) { RunFireFrame(S, Steps); }); }
+void RunFrame(TFireScreen& S)
+{
+    ShowFrame(StateMenu, true, nullptr, [&](int Steps) {
+        RunFireFrame(S, Steps);
+        return Steps;
+    });
+}
 
 } // namespace
 

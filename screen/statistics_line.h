@@ -29,7 +29,7 @@ public:
 
 private:
     std::deque<std::pair<double, int>> Frames; // start and steps, oldest first
-    int Sum = 0;                                // of the steps in Frames
+    int Sum = 0;                               // of the steps in Frames
 };
 
 // What the line reads besides the screen's counts.

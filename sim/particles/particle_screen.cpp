@@ -110,15 +110,15 @@ void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E)
     if (!Controls.Focused) CompleteGesture(S.World, Controls);
 }
 
-void RunParticleFrame(TParticleScreen& S, int Steps)
+int RunParticleFrame(TParticleScreen& S, int Steps)
 {
     const TWindow& Before = ControlWindow(S.Windows);
     const bool Paused = Before.Focused; // the world stands still while the window has the focus
     const TCheckGroup& Look = Before.CheckGroups[LookGroup];
     DrawPhysics(S.World, MapColour(255, 0, 0), MapColour(255, 255, 0), MapColour(0, 255, 0),
                 Look.Items[ForcesBox].Checked, Look.Items[ThickBox].Checked);
-    if (!Paused)
-        for (int Step = 0; Step < Steps; ++Step) StepPhysics(S.World);
+    const int Taken = Paused ? 0 : Steps;
+    for (int Step = 0; Step < Taken; ++Step) StepPhysics(S.World);
     // While focused, only a release decides: one outside takes the focus away.
     UpdateWindows(S.Windows, !Paused);
     DrawWindows(S.Windows);
@@ -128,6 +128,7 @@ void RunParticleFrame(TParticleScreen& S, int Steps)
     if (Controls.Focused) S.Placing = false; // a press on the window draws no arrow
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
     if (MouseHeld && S.Placing) DrawDrag();
+    return Taken;
 }
 
 std::string ParticleCounts(const TParticleScreen& S)

@@ -26,8 +26,8 @@ void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E);
 // One frame between the poll and the pointer: the world drawn once and,
 // while the window has no focus, stepped Steps times; the window updated
 // and drawn, the drag under way drawn. Steps is 0 while the screen is
-// paused.
-void RunParticleFrame(TParticleScreen& S, int Steps);
+// paused. Returns the steps the world took.
+int RunParticleFrame(TParticleScreen& S, int Steps);
 
 // What the statistics line counts here, Windows-1250: "cząsteczki: 12  ściany: 3".
 std::string ParticleCounts(const TParticleScreen& S);

@@ -469,7 +469,8 @@ TEST(CommandKeys, TheTempoChangesHowManyStepsRunNeverTheArithmetic)
     const auto Run = [](const std::vector<SDLKey>& TempoKeys, int Frames) {
         THeadless Program;
         TParticleScreen S = CreateParticleScreen();
-        for (size_t I = 0; I < TempoKeys.size(); ++I) Program.On(static_cast<int>(I), [K = TempoKeys[I]] { TapKey(K); });
+        for (size_t I = 0; I < TempoKeys.size(); ++I)
+            Program.On(static_cast<int>(I), [K = TempoKeys[I]] { TapKey(K); });
         ClickAt(Program, 3, 215, 233); // "Cząsteczka"
         ClickAt(Program, 5, 100, 500); // the window loses the focus
         DragAt(Program, 8, 400, 150, 430, 50);
@@ -481,9 +482,9 @@ TEST(CommandKeys, TheTempoChangesHowManyStepsRunNeverTheArithmetic)
             PollEvents(StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); });
             const int FrameSteps = ApplyCommandKeys(true, 1);
             ClearScreen();
-            RunParticleFrame(S, FrameSteps);
+            const int Taken = RunParticleFrame(S, FrameSteps);
             SDL_Flip(Screen);
-            if (!S.World.Particles.empty() && FrameSteps > 0) AfterSteps[Steps += FrameSteps] = S.World.Particles[0].Pos;
+            if (!S.World.Particles.empty() && Taken > 0) AfterSteps[Steps += Taken] = S.World.Particles[0].Pos;
             return true;
         });
         return AfterSteps;
@@ -530,7 +531,8 @@ TEST(CommandKeys, TheTempoLabelAndThePauseLabelShowOneBelowTheOther)
     ASSERT_FALSE(Tempo.empty()) << "2x shows its label";
     EXPECT_LT(*Tempo.rbegin(), 24) << "alone, in the first line";
     EXPECT_TRUE(std::any_of(Both.begin(), Both.end(), [](int Y) { return Y < 20; }));
-    EXPECT_TRUE(std::any_of(Both.begin(), Both.end(), [](int Y) { return Y > 24; })) << "the second line below the pause";
+    EXPECT_TRUE(std::any_of(Both.begin(), Both.end(), [](int Y) { return Y > 24; }))
+        << "the second line below the pause";
     EXPECT_FALSE(Paused.empty());
     EXPECT_LT(*Paused.rbegin(), 24) << "back at 1x only the pause shows";
 }

@@ -38,8 +38,8 @@ TEST(CommandLine, RefusesUnknownOptionsAndBadScales)
     for (const std::vector<std::string>& Arguments :
          std::vector<std::vector<std::string>>{{"--bogus"}, {"-f"}, {"file"}, {"--scale"}, {"--scale", "0"},
                                                {"--scale", "5"}, {"--scale", "2x"}, {"--scale", "-1"},
-                                               {"--scale", " 2"}, {"--scale="}, {"--scale=12"}, {"--fullscreen=1"}, {"--unpaced=1"},
-                                               {"--help", "--bogus"}}) {
+                                               {"--scale", " 2"}, {"--scale="}, {"--scale=12"}, {"--fullscreen=1"},
+                                               {"--unpaced=1"}, {"--help", "--bogus"}}) {
         const TCommandLine Options = ParseCommandLine(Arguments);
         EXPECT_EQ(Options.Action, TCommandLine::BadUsage) << testing::PrintToString(Arguments);
         EXPECT_FALSE(Options.Problem.empty());
@@ -53,11 +53,10 @@ TEST(CommandLine, HelpNamesTheOptionsTheFoldersAndTheLog)
     TEnvironmentVariable State("XDG_STATE_HOME", "/var/tmp/state");
     const std::string Help = HelpText("/opt/kalmot/bin/kalmot");
     EXPECT_EQ(Help.rfind(UsageText(), 0), 0u);
-    for (const char* Part : {"--fullscreen", "--scale N", "--unpaced", "--version", "Alt+Enter", "Esc", "F1", "F3", "F5", "F6", "keypad +",
-                             "keypad -",
-                             "F11", "F12", "  data/images\n",
-                             "  /opt/kalmot/share/kalmot/images\n", "/opt/kalmot/bin/kalmot.log",
-                             "/var/tmp/state/kalmot/kalmot.log"})
+    for (const char* Part :
+         {"--fullscreen", "--scale N", "--unpaced", "--version", "Alt+Enter", "Esc", "F1", "F3", "F5", "F6", "keypad +",
+          "keypad -", "F11", "F12", "  data/images\n", "  /opt/kalmot/share/kalmot/images\n",
+          "/opt/kalmot/bin/kalmot.log", "/var/tmp/state/kalmot/kalmot.log"})
         EXPECT_NE(Help.find(Part), std::string::npos) << Part;
     EXPECT_EQ(VersionText().rfind("kalmot ", 0), 0u);
 

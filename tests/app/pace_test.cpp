@@ -155,8 +155,8 @@ TEST(Pace, EachTempoTakesItsStepsPerTickAtAnyDisplay)
         // slow tempos one step every second or fourth frame.
         const TRun Even = Simulate({60, 0}, TempoAt(Index));
         for (size_t F = 0; F < Even.Steps.size(); ++F) {
-            const int Want = Index >= TTempo::Normal ? 1 << (Index - TTempo::Normal)
-                                                     : ((F + 1) % (Index == 0 ? 4 : 2) == 0 ? 1 : 0);
+            const int Want =
+                Index >= TTempo::Normal ? 1 << (Index - TTempo::Normal) : ((F + 1) % (Index == 0 ? 4 : 2) == 0 ? 1 : 0);
             ASSERT_EQ(Even.Steps[F], Want) << Index << " frame " << F;
         }
     }

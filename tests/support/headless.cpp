@@ -35,7 +35,10 @@ void THeadless::RunActions(int Frame)
     for (auto It = First; It != Last; ++It) It->second();
 }
 
-int THeadless::Run(int MaxFrames) { return Run(MaxFrames, [] { return RunScreenFrame(); }); }
+int THeadless::Run(int MaxFrames)
+{
+    return Run(MaxFrames, [] { return RunScreenFrame(); });
+}
 
 int THeadless::Run(int MaxFrames, const std::function<bool()>& Frame)
 {
