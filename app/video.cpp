@@ -27,31 +27,11 @@ namespace {
 
 constexpr int BitsPerPixel = 32;
 
-struct TImageFile {
-    SDL_Surface** Image;
-    const char* Name; // inside ImageFolder
-    bool Keyed; // magenta is transparent
-    TImageBounds Bounds;
-};
-
-// In load order. The least sizes are what every cell read from each sheet
-// needs, so a truncated or wrong file is refused at start-up; the largest
-// are twice that, so that a few bytes cannot claim a picture of gigabytes.
-// The pointer is drawn whole and the fire uses one pixel of the empty
-// image: both are held to 64x64.
-const std::array<TImageFile, 11> ImageFiles = {{
-    {&MouseImage, "mouse.bmp", true, {1, 1, 64, 64}},
-    {&FontImage, "font.bmp", true, {904, 32, 2 * 904, 2 * 32}},
-    {&ButtonImage, "button.bmp", true, {7, 14, 2 * 7, 2 * 14}},
-    {&CheckImage, "check.bmp", true, {39, 26, 2 * 39, 2 * 26}},
-    {&RadioImage, "radio.bmp", true, {39, 26, 2 * 39, 2 * 26}},
-    {&WindowImage, "window.bmp", true, {35, 27, 2 * 35, 2 * 27}},
-    {&EditImage, "edit.bmp", true, {8, 22, 2 * 8, 2 * 22}},
-    {&SpinImage, "spin.bmp", true, {45, 22, 2 * 45, 2 * 22}},
-    {&ProgressImage, "progress.bmp", true, {17, 17, 2 * 17, 2 * 17}},
-    {&EmptyImage, "empty.bmp", false, {1, 1, 64, 64}},
-    {&EmptyImage2, "empty.bmp", false, {1, 1, 64, 64}},
-}};
+// The sizes File's image may have (draw/display.h says why).
+TImageBounds BoundsOf(const TImageEntry& File)
+{
+    return {File.MinWidth, File.MinHeight, File.MaxWidth, File.MaxHeight};
+}
 
 // What the opening under way is for, put before each of its error lines:
 // "" at start-up, else which mode of a full-screen switch failed.
@@ -90,17 +70,17 @@ bool LoadImages()
     // before it (the fire's two empty images) is decoded from the same bytes.
     std::vector<uint8_t> Bytes;
     const char* BytesPath = nullptr;
-    for (const TImageFile& File : ImageFiles) {
+    for (const TImageEntry& File : DisplayImages) {
         std::string Reason;
-        const std::string Path = ImagePath(File.Name);
-        if (BytesPath == nullptr || std::strcmp(BytesPath, File.Name) != 0) {
-            std::optional<std::vector<uint8_t>> Read = ReadImageFile(Path, File.Bounds, Reason);
+        const std::string Path = ImagePath(File.File);
+        if (BytesPath == nullptr || std::strcmp(BytesPath, File.File) != 0) {
+            std::optional<std::vector<uint8_t>> Read = ReadImageFile(Path, BoundsOf(File), Reason);
             if (!Read) {
                 Fail("Couldn't load " + Path + " : " + Reason);
                 return false;
             }
             Bytes = std::move(*Read);
-            BytesPath = File.Name;
+            BytesPath = File.File;
         }
         TOwnedSurface Decoded(DecodeImage(Bytes, Reason));
         if (Decoded == nullptr) {
@@ -109,7 +89,7 @@ bool LoadImages()
         }
         SDL_Surface* const Image = Decoded.get();
         SetImage(*File.Image, std::move(Decoded));
-        const TImageBounds& B = File.Bounds;
+        const TImageBounds B = BoundsOf(File);
         if (Image->w < B.MinWidth || Image->h < B.MinHeight || Image->w > B.MaxWidth || Image->h > B.MaxHeight) {
             // The header said otherwise; the cells are read from what was decoded.
             Fail("Couldn't load " + Path + " : the image is " + std::to_string(Image->w) + "x" +
@@ -140,8 +120,8 @@ bool ConvertToDisplayFormat(SDL_Surface*& Image, const char* Name)
 std::vector<std::string> ImageFileNames()
 {
     std::vector<std::string> Names;
-    for (const TImageFile& File : ImageFiles)
-        if (std::find(Names.begin(), Names.end(), File.Name) == Names.end()) Names.emplace_back(File.Name);
+    for (const TImageEntry& File : DisplayImages)
+        if (std::find(Names.begin(), Names.end(), File.File) == Names.end()) Names.emplace_back(File.File);
     return Names;
 }
 
@@ -180,14 +160,13 @@ bool InitVideo(Uint32 Flags)
     SDL_EnableUNICODE(1);
     HideSystemPointer((Flags & SDL_FULLSCREEN) != 0);
 
-    // The pixel routines read these with the display's pixel width, and the
-    // fire writes its scratch pixel with it.
-    if (!ConvertToDisplayFormat(MouseImage, "mouse.bmp") ||
-        !ConvertToDisplayFormat(FontImage, "font.bmp") ||
-        !ConvertToDisplayFormat(EmptyImage, "empty.bmp") ||
-        !ConvertToDisplayFormat(EmptyImage2, "empty.bmp")) {
-        CloseVideo();
-        return false;
+    // The pixel routines read the pointer and the font with the display's
+    // pixel width, and the fire writes its scratch pixel with it.
+    for (const TImageEntry& File : DisplayImages) {
+        if (File.DisplayFormat && !ConvertToDisplayFormat(*File.Image, File.File)) {
+            CloseVideo();
+            return false;
+        }
     }
     return true;
 }

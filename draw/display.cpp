@@ -1,7 +1,6 @@
 #include "draw/display.h"
 
 #include <algorithm>
-#include <array>
 
 #include "draw/sheet_pixels.h"
 
@@ -22,10 +21,6 @@ SDL_Surface* EmptyImage2 = nullptr;
 
 namespace {
 
-const std::array<SDL_Surface**, 11> Images = {&MouseImage, &FontImage,  &ButtonImage, &CheckImage,
-                                              &RadioImage, &WindowImage, &EditImage,  &SpinImage,
-                                              &ProgressImage, &EmptyImage, &EmptyImage2};
-
 // Image now refers to Surface; the surface it referred to is freed when no
 // other name refers to it.
 void Rebind(SDL_Surface*& Image, SDL_Surface* Surface)
@@ -33,8 +28,8 @@ void Rebind(SDL_Surface*& Image, SDL_Surface* Surface)
     SDL_Surface* const Previous = Image;
     Image = Surface;
     if (Previous == nullptr || Previous == Surface) return;
-    const bool StillNamed =
-        std::any_of(Images.begin(), Images.end(), [&](SDL_Surface** Name) { return *Name == Previous; });
+    const bool StillNamed = std::any_of(DisplayImages.begin(), DisplayImages.end(),
+                                        [&](const TImageEntry& E) { return *E.Image == Previous; });
     if (!StillNamed) SDL_FreeSurface(Previous);
 }
 
@@ -45,7 +40,7 @@ void SetImage(SDL_Surface*& Image, TOwnedSurface Surface) { Rebind(Image, Surfac
 void ReleaseImages()
 {
     ForgetSheetPixels();
-    for (SDL_Surface** Image : Images) Rebind(*Image, nullptr);
+    for (const TImageEntry& E : DisplayImages) Rebind(*E.Image, nullptr);
 }
 
 SDL_Surface* FireScratchImage()

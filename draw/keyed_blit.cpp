@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "draw/owned_surface.h"
+#include "draw/pixel_rules.h"
 #include "draw/surface_lock.h"
 
 namespace {
@@ -29,17 +30,13 @@ uint32_t ProbeValue(uint32_t Index, uint32_t Salt)
 
 void WritePixel(SDL_Surface* S, int X, int Y, uint32_t Value)
 {
-    auto* P = static_cast<Uint8*>(S->pixels) + static_cast<std::ptrdiff_t>(Y) * S->pitch +
-              static_cast<std::ptrdiff_t>(X) * S->format->BytesPerPixel;
-    std::memcpy(P, &Value, S->format->BytesPerPixel); // little-endian: the low bytes
+    std::memcpy(PixelAddress(S, X, Y), &Value, S->format->BytesPerPixel); // little-endian: the low bytes
 }
 
 uint32_t ReadPixel(const SDL_Surface* S, int X, int Y)
 {
     uint32_t Value = 0;
-    const auto* P = static_cast<const Uint8*>(S->pixels) + static_cast<std::ptrdiff_t>(Y) * S->pitch +
-                    static_cast<std::ptrdiff_t>(X) * S->format->BytesPerPixel;
-    std::memcpy(&Value, P, S->format->BytesPerPixel);
+    std::memcpy(&Value, PixelAddress(S, X, Y), S->format->BytesPerPixel);
     return Value;
 }
 
@@ -49,9 +46,9 @@ bool ProbeBlitter(int Bytes)
 {
     constexpr int Size = 64;
     const TOwnedSurface Source(
-        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 8 * Bytes, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0));
+        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 8 * Bytes, RedMask, GreenMask, BlueMask, 0));
     const TOwnedSurface Target(
-        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 32, 0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0));
+        SDL_CreateRGBSurface(SDL_SWSURFACE, Size, Size, 32, RedMask, GreenMask, BlueMask, 0));
     if (Source == nullptr || Target == nullptr) return false;
     {
         const TSurfaceLock Lock(Source.get());
@@ -59,7 +56,7 @@ bool ProbeBlitter(int Bytes)
         for (int Y = 0; Y < Size; ++Y)
             for (int X = 0; X < Size; ++X) {
                 const auto I = static_cast<uint32_t>(Y * Size + X);
-                WritePixel(Source.get(), X, Y, I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu);
+                WritePixel(Source.get(), X, Y, I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & ColourBits);
             }
     }
     SDL_SetColorKey(Source.get(), SDL_SRCCOLORKEY | SDL_RLEACCEL, ProbeKey);
@@ -81,7 +78,7 @@ bool ProbeBlitter(int Bytes)
             for (int X = 0; X < Size; ++X) {
                 const auto I = static_cast<uint32_t>(Y * Size + X);
                 const uint32_t Before = ProbeValue(I, Salt);
-                const uint32_t S = I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & 0x00FFFFFFu;
+                const uint32_t S = I % 7 == 3 ? ProbeKey : ProbeValue(I, 1) & ColourBits;
                 const uint32_t Expected = S == ProbeKey || Alpha == 0 ? Before : KeyedBlend(Before, S, Alpha);
                 if (ReadPixel(Target.get(), X, Y) != Expected) return false;
             }
@@ -97,14 +94,9 @@ struct TClipped {
 
 bool ClipToDestination(const SDL_Surface* Destination, int X, int Y, int Width, int Height, TClipped& C)
 {
-    const SDL_Rect& Clip = Destination->clip_rect;
-    // The clipping rectangle lies in the surface; held to it all the same.
-    const int64_t Left = std::max<int64_t>(Clip.x, 0);
-    const int64_t Right = std::min<int64_t>(static_cast<int64_t>(Clip.x) + Clip.w, Destination->w);
-    const int64_t Top = std::max<int64_t>(Clip.y, 0);
-    const int64_t Bottom = std::min<int64_t>(static_cast<int64_t>(Clip.y) + Clip.h, Destination->h);
-    const int64_t X0 = std::max<int64_t>(X, Left), X1 = std::min<int64_t>(static_cast<int64_t>(X) + Width, Right);
-    const int64_t Y0 = std::max<int64_t>(Y, Top), Y1 = std::min<int64_t>(static_cast<int64_t>(Y) + Height, Bottom);
+    const TPixelBounds Clip = ClipBounds(Destination);
+    const int64_t X0 = std::max<int64_t>(X, Clip.Left), X1 = std::min<int64_t>(static_cast<int64_t>(X) + Width, Clip.Right);
+    const int64_t Y0 = std::max<int64_t>(Y, Clip.Top), Y1 = std::min<int64_t>(static_cast<int64_t>(Y) + Height, Clip.Bottom);
     if (X0 >= X1 || Y0 >= Y1) return false;
     C = TClipped{static_cast<int>(X0 - X), static_cast<int>(Y0 - Y), static_cast<int>(X0), static_cast<int>(Y0),
                  static_cast<int>(X1 - X0), static_cast<int>(Y1 - Y0)};
@@ -121,22 +113,18 @@ void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* D
            Area.Top + (Area.OneRow ? 1 : C.FromY + C.Height) <= Pixels.Height);
     assert(C.ToX >= 0 && C.ToY >= 0 && C.ToX + C.Width <= Destination->w && C.ToY + C.Height <= Destination->h);
     assert(Pixels.Colour.size() == static_cast<size_t>(Pixels.Width) * Pixels.Height && Pixels.Ink.size() == Pixels.Colour.size());
-    auto* const Base = static_cast<Uint8*>(Destination->pixels);
-    const std::ptrdiff_t Pitch = Destination->pitch;
+    const auto RowAt = [&](int R) { return reinterpret_cast<uint32_t*>(PixelAddress(Destination, C.ToX, C.ToY + R)); };
     if (Area.OneColumn && Area.OneRow) {
         // One colour over the whole area, the window's body above all.
         const size_t I = static_cast<size_t>(Area.Top) * Pixels.Width + Area.Left;
         if (!Pixels.Ink[I]) return;
         const uint32_t S = Pixels.Colour[I];
         if (Alpha < 0) {
-            for (int R = 0; R < C.Height; ++R) {
-                auto* Row = reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX;
-                std::fill(Row, Row + C.Width, S);
-            }
+            for (int R = 0; R < C.Height; ++R) std::fill(RowAt(R), RowAt(R) + C.Width, S);
             return;
         }
         for (int R = 0; R < C.Height; ++R)
-            BlendRun(reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX, C.Width, S, Alpha);
+            BlendRun(RowAt(R), C.Width, S, Alpha);
         return;
     }
     if (Area.OneColumn) {
@@ -145,7 +133,7 @@ void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* D
             const int SheetY = Area.Top + (Area.OneRow ? 0 : C.FromY + R);
             const size_t I = static_cast<size_t>(SheetY) * Pixels.Width + Area.Left;
             if (!Pixels.Ink[I]) continue;
-            auto* Row = reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX;
+            uint32_t* const Row = RowAt(R);
             if (Alpha < 0) std::fill(Row, Row + C.Width, Pixels.Colour[I]);
             else BlendRun(Row, C.Width, Pixels.Colour[I], Alpha);
         }
@@ -154,7 +142,7 @@ void DrawArea(const TSheetPixels& Pixels, const TSheetArea& Area, SDL_Surface* D
     for (int R = 0; R < C.Height; ++R) {
         const int SheetY = Area.Top + (Area.OneRow ? 0 : C.FromY + R);
         const size_t First = static_cast<size_t>(SheetY) * Pixels.Width + static_cast<size_t>(Area.Left + C.FromX);
-        BlendSpan(reinterpret_cast<uint32_t*>(Base + (C.ToY + R) * Pitch) + C.ToX, &Pixels.Colour[First],
+        BlendSpan(RowAt(R), &Pixels.Colour[First],
                   &Pixels.Ink[First], C.Width, Alpha);
     }
 }
@@ -185,9 +173,9 @@ void BlendRun(uint32_t* Row, int Count, uint32_t Source, int Alpha)
 #ifdef __SSE2__
     // Four pixels at a time in 16-bit lanes.
     const __m128i Zero = _mm_setzero_si128();
-    const __m128i S = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(Source & 0x00FFFFFFu)), Zero);
+    const __m128i S = _mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int>(Source & ColourBits)), Zero);
     const __m128i A = _mm_set1_epi16(static_cast<short>(Alpha));
-    const __m128i ColourBytes = _mm_set1_epi32(0x00FFFFFF);
+    const __m128i ColourBytes = _mm_set1_epi32(static_cast<int>(ColourBits));
     // The result depends on the display's four pixels alone, and a window
     // mostly lies over an even background: four pixels like the last four
     // take the last result as it is.
@@ -222,7 +210,7 @@ void BlendSpan(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, int Co
     // where the sheet has its key.
     const __m128i Zero = _mm_setzero_si128();
     const __m128i A = _mm_set1_epi16(static_cast<short>(Alpha));
-    const __m128i ColourBytes = _mm_set1_epi32(0x00FFFFFF);
+    const __m128i ColourBytes = _mm_set1_epi32(static_cast<int>(ColourBits));
     for (; K + 4 <= Count; K += 4) {
         uint32_t InkBytes;
         std::memcpy(&InkBytes, Ink + K, sizeof InkBytes);
@@ -251,14 +239,6 @@ void BlendSpanPlain(uint32_t* Row, const uint32_t* Source, const uint8_t* Ink, i
     assert(Alpha != 0 && Alpha <= 255);
     for (int K = 0; K < Count; ++K)
         if (Ink[K]) Row[K] = KeyedBlend(Row[K], Source[K], Alpha);
-}
-
-bool IsPlainDisplayFormat(const SDL_Surface* Surface)
-{
-    if (Surface == nullptr) return false;
-    const SDL_PixelFormat* F = Surface->format;
-    return F->BytesPerPixel == 4 && F->palette == nullptr && F->Rmask == 0x00FF0000u && F->Gmask == 0x0000FF00u &&
-           F->Bmask == 0x000000FFu && F->Amask == 0;
 }
 
 bool BlitterMatchesKeyedBlend(int Bytes)

@@ -2,34 +2,18 @@
 // SDL's blit from a colour-keyed sprite sheet onto the display, done by a
 // loop of the program's own from the sheet's pixels read once (sheet_pixels.h).
 // SDL converts and keys every pixel of every blit (some 6 ns a pixel); the
-// loop gives the same display, pixel for pixel:
-//   - a pixel equal to the colour key leaves the display alone;
-//   - a sheet without per-surface alpha copies its colour fields, top byte 0;
-//   - alpha 0 draws nothing;
-//   - alpha A from 1 to 255 takes each 8-bit field to D + (S - D) * A / 255,
-//     the quotient truncated toward zero, with the top byte 0.
-// That is the arithmetic of the SDL this program runs on; before the loop is
-// first used it is checked against real blits, and where SDL differs every
-// blit stays SDL's.
+// loop gives the same display, pixel for pixel: a pixel equal to the colour
+// key leaves the display alone, alpha 0 draws nothing, and every other
+// pixel is KeyedBlend's (blit_blend.h). That is the arithmetic of the SDL
+// this program runs on; before the loop is first used it is checked against
+// real blits, and where SDL differs every blit stays SDL's.
 
 #include <SDL.h>
 
 #include <cstdint>
 
+#include "draw/blit_blend.h"
 #include "draw/sheet_pixels.h"
-
-// One ink pixel Source (0x00RRGGBB) over Destination with per-surface
-// alpha Alpha, or without per-surface alpha when Alpha is negative.
-inline uint32_t KeyedBlend(uint32_t Destination, uint32_t Source, int Alpha)
-{
-    if (Alpha < 0) return Source & 0x00FFFFFFu;
-    const auto Field = [&](int Shift) {
-        const int D = static_cast<int>((Destination >> Shift) & 0xFFu);
-        const int S = static_cast<int>((Source >> Shift) & 0xFFu);
-        return static_cast<uint32_t>(D + (S - D) * Alpha / 255) << Shift;
-    };
-    return Field(16) | Field(8) | Field(0);
-}
 
 // KeyedBlend of one ink colour Source over Count pixels of Row, with Alpha
 // from 1 to 255; four pixels at a time where the processor allows, and
@@ -86,9 +70,11 @@ void BlitSheetPiecePlain(SDL_Surface* Sheet, const SDL_Rect& Piece, SDL_Surface*
 bool BlitPixelsPiece(const TSheetPixels& Pixels, int Alpha, const SDL_Rect& Piece, SDL_Surface* Destination, Sint16 X,
                      Sint16 Y);
 
-// Surface has the display's one pixel format: 32 bits, red, green and blue
-// in bytes 2, 1, 0, no alpha channel.
-bool IsPlainDisplayFormat(const SDL_Surface* Surface);
+// Surface is of the display format (pixel_rules.h).
+inline bool IsPlainDisplayFormat(const SDL_Surface* Surface)
+{
+    return Surface != nullptr && IsDisplayFormat(Surface->format);
+}
 
 // SDL blits keyed sheets of Bytes (3 or 4) bytes per pixel onto the display's
 // format exactly as KeyedBlend says, at every alpha and without alpha:

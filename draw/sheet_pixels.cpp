@@ -1,10 +1,12 @@
 #include "draw/sheet_pixels.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
 
 #include "draw/display.h"
+#include "draw/pixel_rules.h"
 #include "draw/surface_lock.h"
 
 namespace {
@@ -14,15 +16,13 @@ struct TKept {
     std::unique_ptr<TSheetPixels> Pixels;
 };
 
-std::array<TKept, 9> Kept;
+std::array<TKept, KeyedImageCount> Kept;
 uint64_t Reads = 0;
 
 bool IsDisplayImage(const SDL_Surface* Sheet)
 {
-    for (const SDL_Surface* Image : {MouseImage, FontImage, ButtonImage, CheckImage, RadioImage, WindowImage,
-                                     EditImage, SpinImage, ProgressImage})
-        if (Sheet == Image) return true;
-    return false;
+    return std::any_of(DisplayImages.begin(), DisplayImages.end(),
+                       [&](const TImageEntry& E) { return E.Keyed && *E.Image == Sheet; });
 }
 
 } // namespace
@@ -30,9 +30,8 @@ bool IsDisplayImage(const SDL_Surface* Sheet)
 bool IsPlainKeyedSheet(const SDL_Surface* Sheet)
 {
     if (Sheet == nullptr || !(Sheet->flags & SDL_SRCCOLORKEY)) return false;
-    const SDL_PixelFormat* F = Sheet->format;
-    return F->palette == nullptr && (F->BytesPerPixel == 3 || F->BytesPerPixel == 4) && F->Rmask == 0x00FF0000u &&
-           F->Gmask == 0x0000FF00u && F->Bmask == 0x000000FFu && F->Amask == 0;
+    const int Bytes = Sheet->format->BytesPerPixel;
+    return HasDisplayLayout(Sheet->format) && (Bytes == 3 || Bytes == 4);
 }
 
 TSheetPixels ReadSheetPixels(SDL_Surface* Sheet)
@@ -43,18 +42,17 @@ TSheetPixels ReadSheetPixels(SDL_Surface* Sheet)
     if (!Lock.Locked()) return Read;
     Read.Generation = ++Reads;
     const int Bytes = Sheet->format->BytesPerPixel;
-    const uint32_t Key = Bytes == 3 ? Sheet->format->colorkey & 0x00FFFFFFu : Sheet->format->colorkey;
+    const uint32_t Key = Bytes == 3 ? Sheet->format->colorkey & ColourBits : Sheet->format->colorkey;
     Read.Width = Sheet->w;
     Read.Height = Sheet->h;
     Read.Colour.resize(static_cast<size_t>(Sheet->w) * Sheet->h);
     Read.Ink.resize(Read.Colour.size());
     for (int Y = 0; Y < Sheet->h; ++Y) {
-        const auto* Row = static_cast<const Uint8*>(Sheet->pixels) + static_cast<std::ptrdiff_t>(Y) * Sheet->pitch;
         for (int X = 0; X < Sheet->w; ++X) {
-            uint32_t Value = 0;
-            std::memcpy(&Value, Row + static_cast<std::ptrdiff_t>(X) * Bytes, static_cast<size_t>(Bytes));
+            uint32_t Value = 0; // little-endian: a 24-bit pixel is the low three bytes
+            std::memcpy(&Value, PixelAddress(Sheet, X, Y), static_cast<size_t>(Bytes));
             const size_t I = static_cast<size_t>(Y) * Sheet->w + X;
-            Read.Colour[I] = Value & 0x00FFFFFFu;
+            Read.Colour[I] = Value & ColourBits;
             Read.Ink[I] = Value != Key;
         }
     }

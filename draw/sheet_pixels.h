@@ -28,9 +28,9 @@ struct TSheetPixels {
     }
 };
 
-// Sheet has 24- or 32-bit pixels with red, green and blue in the bytes
-// 2, 1, 0 and no alpha channel, and a colour key: the one kind of sheet the
-// program's own pixel arithmetic reads.
+// Sheet has the display's layout of fields (pixel_rules.h) in 3 or 4 bytes
+// a pixel, and a colour key: the one kind of sheet the program's own pixel
+// arithmetic reads.
 bool IsPlainKeyedSheet(const SDL_Surface* Sheet);
 
 // Reads Sheet, a plain keyed sheet: a pixel is ink when its value (3 or 4

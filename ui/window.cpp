@@ -102,9 +102,10 @@ void Move(TWindow& W)
 void SetSheetAlphas(Uint8 FrameAlpha)
 {
     const Uint8 Widgets = WidgetAlpha(FrameAlpha);
-    SDL_SetAlpha(WindowImage, SDL_SRCALPHA, FrameAlpha);
-    for (SDL_Surface* Sheet : {ButtonImage, CheckImage, RadioImage, EditImage, SpinImage, ProgressImage})
-        SDL_SetAlpha(Sheet, SDL_SRCALPHA, Widgets);
+    for (const TImageEntry& E : DisplayImages) {
+        if (E.Alpha == TWindowAlpha::Frame) SDL_SetAlpha(*E.Image, SDL_SRCALPHA, FrameAlpha);
+        if (E.Alpha == TWindowAlpha::Widgets) SDL_SetAlpha(*E.Image, SDL_SRCALPHA, Widgets);
+    }
 }
 
 Uint8 TitleShade(int Value) { return static_cast<Uint8>(std::clamp(Value, 0, 255)); }

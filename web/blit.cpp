@@ -14,27 +14,9 @@ enum class TBlend {
     Whole,      // 32-bit, no key, no alpha: the pixel as it is, top byte too
     Colour,     // 24-bit, no key, no alpha: the colour bytes, D's top byte kept
     KeyedCopy,  // keyed, no alpha: the colour bytes, top byte 0
-    Fraction,   // keyed, or 24-bit: D + (S - D) * A / 255 toward zero, top byte 0
-    Shifted,    // 32-bit, no key: D + floor((S - D) * A / 256), D's top byte
-                // kept; A 128 halves (top byte 0), A 255 copies (top byte 0)
+    Fraction,   // keyed, or 24-bit: FractionBlend (draw/pixel_rules.h)
+    Shifted,    // 32-bit, no key: ShiftedBlend
 };
-
-inline Uint32 FractionField(Uint32 D, Uint32 S, int Alpha, int Shift)
-{
-    const int Dv = static_cast<int>((D >> Shift) & 0xFFu), Sv = static_cast<int>((S >> Shift) & 0xFFu);
-    return static_cast<Uint32>(Dv + (Sv - Dv) * Alpha / 255) << Shift;
-}
-
-inline Uint32 ShiftedField(Uint32 D, Uint32 S, int Alpha, int Shift)
-{
-    const int Dv = static_cast<int>((D >> Shift) & 0xFFu), Sv = static_cast<int>((S >> Shift) & 0xFFu);
-    return static_cast<Uint32>(Dv + (((Sv - Dv) * Alpha) >> 8)) << Shift;
-}
-
-inline Uint32 HalfField(Uint32 D, Uint32 S, int Shift)
-{
-    return ((((D >> Shift) & 0xFFu) + ((S >> Shift) & 0xFFu)) >> 1) << Shift;
-}
 
 template <TBlend Mode>
 inline Uint32 Blend(Uint32 D, Uint32 S, int Alpha)
@@ -43,13 +25,8 @@ inline Uint32 Blend(Uint32 D, Uint32 S, int Alpha)
     case TBlend::Whole: return S;
     case TBlend::Colour: return (D & ~ColourBits) | (S & ColourBits);
     case TBlend::KeyedCopy: return S & ColourBits;
-    case TBlend::Fraction:
-        return FractionField(D, S, Alpha, 16) | FractionField(D, S, Alpha, 8) | FractionField(D, S, Alpha, 0);
-    case TBlend::Shifted:
-        if (Alpha == 255) return S & ColourBits;
-        if (Alpha == 128) return HalfField(D, S, 16) | HalfField(D, S, 8) | HalfField(D, S, 0);
-        return (D & ~ColourBits) | ShiftedField(D, S, Alpha, 16) | ShiftedField(D, S, Alpha, 8) |
-               ShiftedField(D, S, Alpha, 0);
+    case TBlend::Fraction: return FractionBlend(D, S, Alpha);
+    case TBlend::Shifted: return ShiftedBlend(D, S, static_cast<Uint8>(Alpha));
     }
     return D;
 }
@@ -60,8 +37,8 @@ void BlitRows(SDL_Surface* Source, const TArea& From, SDL_Surface* Destination, 
     const Uint32 Key = Bytes == 3 ? Source->format->colorkey & ColourBits : Source->format->colorkey;
     const int Alpha = Source->format->alpha;
     for (int R = 0; R < From.Height; ++R) {
-        const Uint8* In = PixelAt(Source, From.X, From.Y + R);
-        auto* Out = reinterpret_cast<Uint32*>(PixelAt(Destination, ToX, ToY + R));
+        const Uint8* In = PixelAddress(Source, From.X, From.Y + R);
+        auto* Out = reinterpret_cast<Uint32*>(PixelAddress(Destination, ToX, ToY + R));
         for (int X = 0; X < From.Width; ++X) {
             const Uint32 S = ReadPixel(In + X * Bytes, Bytes);
             if (Keyed && S == Key) continue;

@@ -51,7 +51,7 @@ SDL_Surface* LoadBMP(const Uint8* Bytes, size_t Size)
     if (Image == nullptr) return nullptr;
     for (int Row = 0; Row < Height; ++Row) {
         const Uint8* Line = Bytes + DataOffset + Stride * static_cast<size_t>(Row);
-        std::memcpy(PixelAt(Image, 0, Height - 1 - Row), Line, static_cast<size_t>(Width) * 3); // bottom row first
+        std::memcpy(PixelAddress(Image, 0, Height - 1 - Row), Line, static_cast<size_t>(Width) * 3); // bottom row first
     }
     return Image;
 }

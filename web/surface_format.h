@@ -1,30 +1,22 @@
 #pragma once
 // The one pixel layout the browser layer's surfaces have, and the small
-// helpers its surface operations share.
+// helpers its surface operations share. The layout, the pixel address and
+// the blends are the desktop's own (draw/pixel_rules.h).
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstring>
 
+#include "draw/pixel_rules.h"
+
 namespace WebSdl {
 
-constexpr Uint32 RedMask = 0x00FF0000u;
-constexpr Uint32 GreenMask = 0x0000FF00u;
-constexpr Uint32 BlueMask = 0x000000FFu;
-constexpr Uint32 ColourBits = 0x00FFFFFFu;
-
-// 24 or 32 bits, red, green, blue at bits 16, 8, 0, no alpha, no palette.
+// The display's layout of fields in 24 or 32 bits: the sheets as loaded,
+// and the display.
 inline bool IsSupported(const SDL_PixelFormat* F)
 {
-    return F != nullptr && F->palette == nullptr && (F->BytesPerPixel == 3 || F->BytesPerPixel == 4) &&
-           F->Rmask == RedMask && F->Gmask == GreenMask && F->Bmask == BlueMask && F->Amask == 0;
-}
-
-inline Uint8* PixelAt(SDL_Surface* S, int X, int Y)
-{
-    return static_cast<Uint8*>(S->pixels) + static_cast<std::ptrdiff_t>(Y) * S->pitch +
-           static_cast<std::ptrdiff_t>(X) * S->format->BytesPerPixel;
+    return HasDisplayLayout(F) && (F->BytesPerPixel == 3 || F->BytesPerPixel == 4);
 }
 
 // Pixels are little-endian: a 24-bit one is the low three bytes.

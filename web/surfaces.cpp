@@ -107,7 +107,7 @@ int FillRect(SDL_Surface* Surface, SDL_Rect* Rect, Uint32 Colour)
     if (Area.Width <= 0 || Area.Height <= 0) return 0;
     const int Bytes = Surface->format->BytesPerPixel;
     for (int Y = Area.Y; Y < Area.Y + Area.Height; ++Y) {
-        Uint8* Row = PixelAt(Surface, Area.X, Y);
+        Uint8* Row = PixelAddress(Surface, Area.X, Y);
         if (Bytes == 4) {
             auto* Pixel = reinterpret_cast<Uint32*>(Row);
             std::fill(Pixel, Pixel + Area.Width, Colour);
@@ -160,8 +160,8 @@ SDL_Surface* ConvertSurface(SDL_Surface* Source, const SDL_PixelFormat* Like)
     if (Copy == nullptr) return nullptr;
     const int From = Source->format->BytesPerPixel, To = Like->BytesPerPixel;
     for (int Y = 0; Y < Source->h; ++Y) {
-        const Uint8* In = PixelAt(Source, 0, Y);
-        Uint8* Out = PixelAt(Copy, 0, Y);
+        const Uint8* In = PixelAddress(Source, 0, Y);
+        Uint8* Out = PixelAddress(Copy, 0, Y);
         if (From == To) {
             std::memcpy(Out, In, static_cast<size_t>(Source->w * From));
             continue;

@@ -8,11 +8,12 @@
 #include <cstring>
 #include <vector>
 
+#include "draw/blit_blend.h"
 #include "draw/display.h"
+#include "draw/pixel_rules.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
 #include "draw/surface_lock.h"
-#include "sim/fire/blit_blend.h"
 #include "sim/fire/fire_palette.h"
 #include "sim/geometry/rounding.h"
 
@@ -41,21 +42,6 @@ void ForEachLitCell(const TFireCell& F, TDraw Draw)
     }
 }
 
-// Surface is of the one format whose blend BlitBlend reproduces.
-bool HasKnownBlend(const SDL_Surface* Surface)
-{
-    const SDL_PixelFormat* Format = Surface->format;
-    return Format->BytesPerPixel == 4 && Format->Rmask == 0x00FF0000u && Format->Gmask == 0x0000FF00u &&
-           Format->Bmask == 0x000000FFu && Format->Amask == 0;
-}
-
-// One field of BlitBlend for an opacity other than 0, 128 and 255.
-inline uint32_t BlendField(uint32_t Destination, int Source, int Alpha, int Shift)
-{
-    const int D = static_cast<int>((Destination >> Shift) & 0xFFu);
-    return static_cast<uint32_t>(D + (((Source - D) * Alpha) >> 8)) << Shift;
-}
-
 // Blends every lit cell straight into Screen's pixels, as the one-pixel
 // blits would, clipped to Screen's clipping rectangle as they are. Each
 // cell has a display pixel of its own, so the order they are drawn in
@@ -65,30 +51,22 @@ void BlendFire(const TFireCell& F, uint8_t Intensity)
     // Colour and opacity by heat; heat above 255 has the colour of 255.
     struct TLook {
         Uint32 Colour;
-        int Red, Green, Blue;
         uint8_t Alpha;
     };
     TLook Looks[256];
     for (int32_t Heat = 1; Heat <= 255; ++Heat) {
         const TFireColour C = FireColour(Heat);
-        Looks[Heat] = {SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), C.Red, C.Green, C.Blue,
-                       FireOpacity(Heat, Intensity)};
+        Looks[Heat] = {SDL_MapRGB(Screen->format, C.Red, C.Green, C.Blue), FireOpacity(Heat, Intensity)};
     }
-    // SDL keeps the clipping rectangle inside the surface; the bounds are
-    // held to it all the same, so no write can leave the pixels.
-    const SDL_Rect& Clip = Screen->clip_rect;
-    const int64_t ClipLeft = std::max<int64_t>(Clip.x, 0);
-    const int64_t ClipRight = std::min<int64_t>(static_cast<int64_t>(Clip.x) + Clip.w, Screen->w);
-    const int64_t ClipTop = std::max<int64_t>(Clip.y, 0);
-    const int64_t ClipBottom = std::min<int64_t>(static_cast<int64_t>(Clip.y) + Clip.h, Screen->h);
+    const TPixelBounds Clip = ClipBounds(Screen);
 
     // The columns and rows of the grid that are really there and land inside the clip.
     const int64_t Left = DisplayStart(F.Left), Top = DisplayStart(F.Top);
     const int64_t Columns = std::min<int64_t>(static_cast<int64_t>(F.Cells.size()), std::max(F.Columns, 0));
-    const int64_t FirstColumn = std::max<int64_t>(0, ClipLeft - Left);
-    const int64_t EndColumn = std::min<int64_t>(Columns, ClipRight - Left);
-    const int64_t FirstRow = std::max<int64_t>(0, ClipTop - Top);
-    const int64_t EndRow = std::min<int64_t>(std::max(F.Rows, 0), ClipBottom - Top);
+    const int64_t FirstColumn = std::max<int64_t>(0, Clip.Left - Left);
+    const int64_t EndColumn = std::min<int64_t>(Columns, Clip.Right - Left);
+    const int64_t FirstRow = std::max<int64_t>(0, Clip.Top - Top);
+    const int64_t EndRow = std::min<int64_t>(std::max(F.Rows, 0), Clip.Bottom - Top);
     if (FirstColumn >= EndColumn || FirstRow >= EndRow) return;
 
     std::vector<const int32_t*> Column(static_cast<size_t>(EndColumn - FirstColumn));
@@ -97,9 +75,10 @@ void BlendFire(const TFireCell& F, uint8_t Intensity)
         Column[static_cast<size_t>(I - FirstColumn)] = F.Cells[static_cast<size_t>(I)].data();
         Height[static_cast<size_t>(I - FirstColumn)] = static_cast<int64_t>(F.Cells[static_cast<size_t>(I)].size());
     }
-    const auto Pixels = static_cast<Uint8*>(Screen->pixels);
     for (int64_t J = FirstRow; J < EndRow; ++J) {
-        auto* Row = reinterpret_cast<uint32_t*>(Pixels + (Top + J) * Screen->pitch) + (Left + FirstColumn);
+        // Within the clip, so within int.
+        auto* Row = reinterpret_cast<uint32_t*>(
+            PixelAddress(Screen, static_cast<int>(Left + FirstColumn), static_cast<int>(Top + J)));
         for (size_t K = 0; K < Column.size(); ++K) {
             if (J >= Height[K]) continue;
             const int32_t Heat = Column[K][J];
@@ -107,15 +86,7 @@ void BlendFire(const TFireCell& F, uint8_t Intensity)
             const TLook& Look = Looks[std::min(Heat, 255)];
             // Heat above 255 is opaque rather than wrapped; below, the table's.
             const uint8_t Alpha = Heat <= 255 ? Look.Alpha : FireOpacity(Heat, Intensity);
-            const uint32_t D = Row[K];
-            switch (Alpha) {
-            case 0: break;
-            case 255: Row[K] = Look.Colour & BlitColourMask; break;
-            case 128: Row[K] = BlitBlend(D, Look.Colour, 128); break;
-            default:
-                Row[K] = (D & ~BlitColourMask) | BlendField(D, Look.Red, Alpha, 16) |
-                         BlendField(D, Look.Green, Alpha, 8) | BlendField(D, Look.Blue, Alpha, 0);
-            }
+            Row[K] = BlitBlend(Row[K], Look.Colour, Alpha);
         }
     }
 }
@@ -127,7 +98,7 @@ void DrawFire(const TFireCell& F, uint8_t Intensity)
     if (Screen == nullptr) return;
     const SDL_Surface* Scratch = FireScratchImage();
     if (Scratch == nullptr) return;
-    if (HasKnownBlend(Screen) && HasKnownBlend(Scratch) && !(Scratch->flags & SDL_SRCCOLORKEY)) {
+    if (IsDisplayFormat(Screen->format) && IsDisplayFormat(Scratch->format) && !(Scratch->flags & SDL_SRCCOLORKEY)) {
         const TSurfaceLock Lock(Screen);
         if (Lock.Locked()) {
             BlendFire(F, Intensity);

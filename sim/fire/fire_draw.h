@@ -14,7 +14,7 @@
 // is closed.
 //
 // The pixels are blended straight into the display with the blit's own
-// arithmetic (BlitBlend), so the picture is the same, pixel for pixel, as
+// arithmetic (BlitBlend, draw/blit_blend.h), so the picture is the same, pixel for pixel, as
 // DrawFirePlain's; for a display of another format it falls back to that.
 // A fast path (docs/exactness.md).
 void DrawFire(const TFireCell& F, uint8_t Intensity);

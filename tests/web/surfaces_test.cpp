@@ -208,8 +208,8 @@ TEST_F(WebSurfaces, DisplayFormatCopiesKeepKeyAndAlphaAsSdlDoes)
 
 TEST_F(WebSurfaces, LoadsTheSheetsAsSdlDoes)
 {
-    for (const char* Name : {"mouse", "font", "button", "check", "radio", "window", "edit", "spin", "progress", "empty"}) {
-        const std::string Path = std::string(KALMOT_SOURCE_DIR) + "/data/images/" + Name + ".bmp";
+    for (const TImageEntry& Sheet : DisplayImages) {
+        const std::string Path = std::string(KALMOT_SOURCE_DIR) + "/data/images/" + Sheet.File;
         std::ifstream File(Path, std::ios::binary);
         const std::vector<Uint8> Bytes((std::istreambuf_iterator<char>(File)), std::istreambuf_iterator<char>());
         ASSERT_FALSE(Bytes.empty()) << Path;

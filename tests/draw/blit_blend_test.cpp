@@ -3,10 +3,10 @@
 #include <cstring>
 #include <vector>
 
+#include "draw/blit_blend.h"
 #include "draw/display.h"
 #include "draw/pixels.h"
 #include "draw/surface.h"
-#include "sim/fire/blit_blend.h"
 #include "support/headless.h"
 
 TEST(BlitBlend, MatchesOnePixelBlitsForEveryFireColourOpacityAndBackground)
