@@ -95,10 +95,10 @@ TEST(HelpPanel, EveryScreensPanelIsDrawableAndFitsBesideItsWindowsWithRoomToSpar
         const bool HasPause = std::any_of(Rows.begin(), Rows.end(), [](const THelpRow& R) { return R.Keys == "F6"; });
         EXPECT_EQ(HasPause, Simulation) << "pause and step only where a simulation runs";
 
-        // As the rows are, and with four more rows of the longest keys and
+        // As the rows are, and with three more rows of the longest keys and
         // texts: on the display, below the top strip's two lines, above
         // the statistics line, beside every window the screen starts with.
-        for (int More = 0; More <= 4; More += 4) {
+        for (int More = 0; More <= 3; More += 3) {
             for (int I = 0; I < More; ++I)
                 Rows.push_back({std::string(HelpKeysLength, 'K'), std::string(HelpTextLength, 'T')});
             const TSegment& Panel = CreateHelpPanel(Rows, State).Bounds;
