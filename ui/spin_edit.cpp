@@ -58,6 +58,13 @@ void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
     S.UpHover = MouseOver({X0, Y0, ExtendedSum(X0, 15), ExtendedSum(Y0, 11)});
     S.DownHover = MouseOver({X0, ExtendedSum(Y0, 11), ExtendedSum(X0, 15), ExtendedSum(Y0, 22)});
 
+    // A press outside an arrow's zone lets go of the arrow before any value
+    // is worked out, whether or not the window is active: a pointer that
+    // jumps from a released arrow to a press elsewhere (a tap after a tap)
+    // would otherwise drag the value by the whole jump.
+    if (MousePressed && !S.UpHover) S.UpPressed = false;
+    if (MousePressed && !S.DownHover) S.DownPressed = false;
+
     if (Active) {
         UpdateArrow(S.UpHover, S.UpPressed, S.PressPoint);
         UpdateArrow(S.DownHover, S.DownPressed, S.PressPoint);
