@@ -4,7 +4,9 @@
 
 #include "app/screenshot.h"
 #include "app/video.h"
+#include "draw/codepage.h"
 #include "input/command_keys.h"
+#include "screen/focus_hold.h"
 #include "screen/help_panel.h"
 #include "screen/pause.h"
 #include "screen/statistics_line.h"
@@ -42,19 +44,22 @@ bool ApplyCommandKeys(bool Simulation)
     return ApplyPause(Extras.Pause, CommandKeys.Pause, CommandKeys.Step);
 }
 
-void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)
+void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts, bool HeldByFocus)
 {
     if (Extras.HelpShown) DrawHelpPanel(State);
     if (Extras.StatisticsShown) {
         const double Busy = std::chrono::duration<double, std::milli>(TClock::now() - Extras.Start).count();
         DrawStatisticsLine(StatisticsText(Extras.FramesPerSecond, Busy, Counts ? Counts() : std::string()));
     }
-    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(), TakeNoticeFrame()});
+    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(),
+                  HeldByFocus ? FocusHoldLabel() : std::string(), TakeNoticeFrame()});
 }
 
 void TakeAskedScreenshot()
 {
-    if (CommandKeys.Screenshot) KeepScreenshot(CaptureScreenshot());
+    if (!CommandKeys.Screenshot) return;
+    const std::string Name = KeepScreenshot(CaptureScreenshot());
+    if (!Name.empty()) PostNotice(Cp1250("Zrzut ekranu: ") + Name);
 }
 
 void EndPause() { Extras.Pause = TPause{}; }

@@ -37,17 +37,19 @@ void Enter(Uint8 State)
 // One whole frame: the poll with the screen's Esc target and its reaction to
 // single events, then the screen's own work between clearing and the
 // pointer, told whether its simulation steps; over it what the command keys
-// show (frame_extras.h). Counts gives what the statistics line counts.
+// show (frame_extras.h). Counts gives what the statistics line counts;
+// HeldByFocus whether the screen's world stands still for its window's focus.
 template <typename TWork>
 void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWork Work,
-               const std::function<std::string()>& Counts = nullptr)
+               const std::function<std::string()>& Counts = nullptr,
+               const std::function<bool()>& HeldByFocus = nullptr)
 {
     BeginFrame();
     PollEvents(EscState, React);
     const bool Steps = ApplyCommandKeys(Simulation);
     ClearScreen();
     Work(Steps);
-    DrawFrameExtras(RunningState, Counts);
+    DrawFrameExtras(RunningState, Counts, HeldByFocus && HeldByFocus());
     TakeAskedScreenshot();
     DrawCursor();
     SDL_Flip(Screen);
@@ -61,7 +63,8 @@ void RunFrame(TParticleScreen& S)
 {
     ShowFrame(
         StateMenu, true, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
-        [&](bool Steps) { RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
+        [&](bool Steps) { RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); },
+        [&] { return WorldHeldByFocus(S); });
 }
 void RunFrame(TTornadoScreen& S)
 {

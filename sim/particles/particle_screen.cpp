@@ -1,5 +1,7 @@
 #include "sim/particles/particle_screen.h"
 
+#include <algorithm>
+
 #include "draw/codepage.h"
 #include "draw/display.h"
 #include "draw/text.h"
@@ -127,6 +129,12 @@ void RunParticleFrame(TParticleScreen& S, bool Steps)
     if (Controls.Focused) S.Placing = false; // a press on the window draws no arrow
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
     if (MouseHeld && S.Placing) DrawDrag();
+}
+
+bool WorldHeldByFocus(const TParticleScreen& S)
+{
+    // The control window is the screen's only window.
+    return std::any_of(S.Windows.Items.begin(), S.Windows.Items.end(), [](const TWindow& W) { return W.Focused; });
 }
 
 std::string ParticleCounts(const TParticleScreen& S)

@@ -28,5 +28,9 @@ void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E);
 // the drag under way drawn. Steps is false while the screen is paused.
 void RunParticleFrame(TParticleScreen& S, bool Steps);
 
+// The world stands still because the control window has the focus, as the
+// frame just shown left it: the top strip says so.
+bool WorldHeldByFocus(const TParticleScreen& S);
+
 // What the statistics line counts here, Windows-1250: "cząsteczki: 12  ściany: 3".
 std::string ParticleCounts(const TParticleScreen& S);
