@@ -60,6 +60,19 @@ TEST_F(SpinEditTest, APressOutsideAnArrowLetsGoOfItBeforeAnyValueIsWorkedOut)
     Hold(CharX2 + 100, 240);
     EXPECT_EQ(Update(), 51);
 
+    // A tap on the down arrow straight after one on the up arrow steps
+    // down from the value as it stands.
+    Release(CharX2, 240);
+    Update();
+    Press(UpX, UpY);
+    EXPECT_EQ(Update(), 52);
+    Release(UpX, UpY);
+    Update();
+    Press(UpX, DownY);
+    EXPECT_EQ(Update(), 51);
+    Release(UpX, DownY);
+    EXPECT_EQ(Update(), 51);
+
     // The same when the press has taken the window's focus away, and for
     // the down arrow pressed after the up one.
     Release(CharX2, 240);
