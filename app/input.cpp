@@ -5,6 +5,7 @@
 #include "draw/surface.h"
 #include "input/command_keys.h"
 #include "input/key_names.h"
+#include "input/pointer_device.h"
 
 SDL_Event Event;
 

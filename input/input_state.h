@@ -25,12 +25,7 @@ extern TVector PressVector;      // (MouseX, MouseY) at the last button press
 extern TVector DragVector;       // (MouseX, MouseY) while held; set by the screens
 extern std::string KeyName;      // last named key pressed, " " after a release
 extern bool KeyDown;             // a key went down during this frame's poll
-extern bool PointerTouched;      // the last motion or button event came from a touch
-
-// The device number (`which`) that SDL's motion and button events carry for
-// a pointer driven by a finger on the screen: SDL 2's touch mouse
-// (SDL_TOUCH_MOUSEID) in SDL 1.2's eight bits, as the browser layer gives it.
-inline constexpr unsigned char TouchPointerDevice = 255;
+extern bool PointerTouched;      // the last motion or button event came from a finger (pointer_device.h)
 
 // Puts every global above back to its start: pointer at the Origin, no
 // button or key down, no key name.

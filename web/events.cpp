@@ -7,7 +7,7 @@
 #include <deque>
 #include <string>
 
-#include "input/input_state.h"
+#include "input/pointer_device.h"
 #include "web/key_symbols.h"
 
 namespace {
