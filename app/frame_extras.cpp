@@ -6,7 +6,9 @@
 #include "app/pace.h"
 #include "app/screenshot.h"
 #include "app/video.h"
+#include "draw/codepage.h"
 #include "input/command_keys.h"
+#include "screen/focus_hold.h"
 #include "screen/help_panel.h"
 #include "screen/help_panel_press.h"
 #include "screen/pause.h"
@@ -80,7 +82,7 @@ void NoteStepsTaken(int Steps)
         Extras.StepRate.StepsAt(std::chrono::duration<double>(Extras.Start.time_since_epoch()).count(), Steps);
 }
 
-void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)
+void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts, bool HeldByFocus)
 {
     if (Extras.HelpShown) DrawHelpPanel(State);
     if (Extras.StatisticsShown) {
@@ -88,12 +90,15 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts)
         DrawStatisticsLine(StatisticsText({Extras.FramesPerSecond, Extras.StepsPerSecond, Extras.Tempo.Text(), Busy},
                                           Counts ? Counts() : std::string()));
     }
-    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(), TempoLabel(Extras.Tempo), TakeNoticeFrame()});
+    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(),
+                  HeldByFocus ? FocusHoldLabel() : std::string(), TempoLabel(Extras.Tempo), TakeNoticeFrame()});
 }
 
 void TakeAskedScreenshot()
 {
-    if (CommandKeys.Screenshot) KeepScreenshot(CaptureScreenshot());
+    if (!CommandKeys.Screenshot) return;
+    const std::string Name = KeepScreenshot(CaptureScreenshot());
+    if (!Name.empty()) PostNotice(Cp1250("Zrzut ekranu: ") + Name);
 }
 
 void EndPause()

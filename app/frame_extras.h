@@ -15,8 +15,10 @@
 //   NoteStepsTaken      the steps the simulation took, for the statistics
 //   DrawFrameExtras     the help panel, the statistics line, each only
 //                       while it shows, then the top strip (top_strip.h):
-//                       the pause label, the tempo label and the notice
-//   TakeAskedScreenshot F12: the frame as it stands, without the pointer
+//                       the pause label, why the world stands still (the
+//                       screen says when), the tempo label and the notice
+//   TakeAskedScreenshot F12: the frame as it stands, without the pointer;
+//                       the notice names the file from the next frame on
 //   DrawCursor, SDL_Flip
 //
 // So a run in which none of these keys is pressed shows exactly the
@@ -49,8 +51,9 @@ void NoteStepsTaken(int Steps);
 
 // Draws whatever of the help panel (for the screen State names), the
 // statistics line (with the counts Counts gives, Windows-1250) and the top
-// strip's lines shows.
-void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts);
+// strip's lines shows. HeldByFocus: the screen's world stands still because
+// its control window has the focus.
+void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts, bool HeldByFocus = false);
 
 // Keeps a screenshot of the display when the poll asked for one.
 void TakeAskedScreenshot();

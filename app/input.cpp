@@ -5,6 +5,7 @@
 #include "draw/surface.h"
 #include "input/command_keys.h"
 #include "input/key_names.h"
+#include "input/pointer_device.h"
 
 SDL_Event Event;
 
@@ -27,14 +28,19 @@ void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
 
 // The widgets see one frame's input as a few flags: a button's release in
 // the same poll as its press would read as no click at all, and a key's
-// release (or the next key) would overwrite the name its press left. So a
-// poll stops before such an event.
+// release (or the next key) would overwrite the name its press left, and a
+// motion after a press would move the press away from where it happened. So
+// a poll stops before such an event.
 class TUndoWatch {
 public:
     bool WouldUndo(const SDL_Event& E) const
     {
         switch (E.type) {
         case SDL_MOUSEBUTTONUP: return ButtonPressed && IsClickButton(E.button.button);
+        // The frame that sees a press sees it where it happened: a pointer
+        // that moves on (a tap after a tap, a flick, a remote desktop) does so
+        // in the next frame.
+        case SDL_MOUSEMOTION: return ButtonPressed;
         case SDL_KEYUP: return NamedKeyPressed;
         case SDL_KEYDOWN: return NamedKeyPressed || (CommandKeyPressed && IsCommandKey(E.key.keysym.sym));
         default: return false;
@@ -62,6 +68,37 @@ private:
     }
 };
 
+// The pointer as of event E, relative to the Origin. Motion and button
+// events carry where the pointer was when they happened; SDL's present
+// pointer may already lie further on, where later events of the queue (or
+// the next poll's) go. Any other event reads SDL's pointer, but not once a
+// pointer event of this poll has placed it.
+void TakePointer(const SDL_Event& E, bool& Placed)
+{
+    int X = 0, Y = 0;
+    switch (E.type) {
+    case SDL_MOUSEMOTION:
+        X = E.motion.x;
+        Y = E.motion.y;
+        PointerTouched = E.motion.which == TouchPointerDevice;
+        Placed = true;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        X = E.button.x;
+        Y = E.button.y;
+        PointerTouched = E.button.which == TouchPointerDevice;
+        Placed = true;
+        break;
+    default:
+        if (Placed) return;
+        SDL_GetMouseState(&X, &Y);
+        break;
+    }
+    MouseX = X - OriginX;
+    MouseY = Y - OriginY;
+}
+
 } // namespace
 
 void PollEvents(Uint8 EscState, const TEventReaction& React)
@@ -71,6 +108,7 @@ void PollEvents(Uint8 EscState, const TEventReaction& React)
     KeyDown = false;
     CommandKeys = {};
     TUndoWatch Watch;
+    bool PointerPlaced = false; // a motion or button event of this poll has placed the pointer
     for (;;) {
         // Look before taking: an event that would undo what this poll has
         // seen stays at the head of SDL's queue, with everything behind it,
@@ -81,10 +119,7 @@ void PollEvents(Uint8 EscState, const TEventReaction& React)
         if (SDL_PeepEvents(&Event, 1, SDL_GETEVENT, SDL_ALLEVENTS) <= 0) break;
         Watch.Note(Event);
 
-        // The pointer is read for every event; the event's own coordinates are not used.
-        SDL_GetMouseState(&MouseX, &MouseY);
-        MouseX -= OriginX;
-        MouseY -= OriginY;
+        TakePointer(Event, PointerPlaced);
         switch (Event.type) {
         case SDL_KEYDOWN: HandleKeyDown(Event.key.keysym, EscState); break;
         case SDL_KEYUP: KeyName = " "; break;

@@ -9,6 +9,12 @@
 // whose flag would read as one with the first. That event and all after it
 // stay in SDL's queue, in their order, for the next frame. So a quick click is pressed in one frame
 // and released in the next, and fast typing gives one key per frame.
+//
+// A press counts where it happened: the pointer is taken from each motion
+// and button event's own coordinates, and a motion after a press of the
+// same poll waits for the next poll, as a release does. So a pointer that
+// jumps and presses within one frame (a tap, a pen, xdotool) is pressed
+// where it went down, and the move after it comes a frame later.
 
 #include <SDL.h>
 #include <functional>

@@ -4,10 +4,10 @@
 
 #include "app/screenshot_file.h"
 
-void KeepScreenshot(const TScreenshot& Shot)
+std::string KeepScreenshot(const TScreenshot& Shot)
 {
     const std::time_t Now = std::time(nullptr);
     std::tm Local{};
     localtime_r(&Now, &Local);
-    SaveScreenshot(Shot, PicturesFolder(), Local);
+    return SaveScreenshot(Shot, PicturesFolder(), Local).filename().string();
 }

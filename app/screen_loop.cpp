@@ -41,17 +41,19 @@ int FrameTicks = 1;
 // single events, then the screen's own work between clearing and the
 // pointer, told how many steps its simulation takes and returning how many
 // it took; over it what the command keys show (frame_extras.h). Counts
-// gives what the statistics line counts.
+// gives what the statistics line counts; HeldByFocus whether the screen's
+// world stands still for its window's focus.
 template <typename TWork>
 void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWork Work,
-               const std::function<std::string()>& Counts = nullptr)
+               const std::function<std::string()>& Counts = nullptr,
+               const std::function<bool()>& HeldByFocus = nullptr)
 {
     BeginFrame();
     PollEvents(EscState, BehindHelpPanel(RunningState, React));
     const int Steps = ApplyCommandKeys(Simulation, FrameTicks);
     ClearScreen();
     NoteStepsTaken(Work(Steps));
-    DrawFrameExtras(RunningState, Counts);
+    DrawFrameExtras(RunningState, Counts, HeldByFocus && HeldByFocus());
     TakeAskedScreenshot();
     DrawCursor();
     SDL_Flip(Screen);
@@ -71,7 +73,8 @@ void RunFrame(TParticleScreen& S)
 {
     ShowFrame(
         StateMenu, true, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
-        [&](int Steps) { return RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); });
+        [&](int Steps) { return RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); },
+        [&] { return WorldHeldByFocus(S); });
 }
 void RunFrame(TTornadoScreen& S)
 {

@@ -3,6 +3,7 @@
 // has been drawn, and handed to KeepScreenshot (below).
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct TScreenshot {
@@ -18,4 +19,6 @@ TScreenshot CaptureScreenshot();
 // for another platform replaces, alone in keep_screenshot.cpp: here it saves
 // a PNG file into the pictures folder (screenshot_file.h); a browser offers
 // the picture as a download. Whatever happens, the program goes on as before.
-void KeepScreenshot(const TScreenshot& Shot);
+// Returns the name of the file kept (without its folder), or an empty text
+// when nothing was kept.
+std::string KeepScreenshot(const TScreenshot& Shot);

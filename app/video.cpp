@@ -207,6 +207,7 @@ void ClearScreen()
 
 void DrawCursor()
 {
+    if (PointerTouched) return; // a finger needs no arrow under it
     const Uint32 Grey = SDL_MapRGB(Screen->format, 128, 128, 128);
     const SDL_Rect Whole = MakeRect(0, 0, MouseImage->w, MouseImage->h);
     BlitTinted(MouseImage, Whole, Screen, ClipRect, Grey, 64, MouseX + 3, MouseY + 3, true);

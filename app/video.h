@@ -41,7 +41,8 @@ void ToggleFullScreen();
 // Fills the display with black.
 void ClearScreen();
 
-// The pointer at (MouseX, MouseY) over two grey shadows.
+// The pointer at (MouseX, MouseY) over two grey shadows; nothing while the
+// pointer is a finger (PointerTouched).
 void DrawCursor();
 
 // How the mode is opened; tests replace it to play a mode the system refuses.

@@ -12,6 +12,7 @@ TVector PressVector;
 TVector DragVector;
 std::string KeyName;
 bool KeyDown = false;
+bool PointerTouched = false;
 
 void ResetInputState()
 {
@@ -21,6 +22,7 @@ void ResetInputState()
     DragVector = TVector{};
     KeyName.clear();
     KeyDown = false;
+    PointerTouched = false;
     CommandKeys = {};
 }
 

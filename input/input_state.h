@@ -26,6 +26,7 @@ extern TVector PressVector;      // (MouseX, MouseY) at the last button press
 extern TVector DragVector;       // (MouseX, MouseY) while held; set by the screens
 extern std::string KeyName;      // last named key pressed, " " after a release
 extern bool KeyDown;             // a named key went down during this frame's poll
+extern bool PointerTouched;      // the last motion or button event came from a finger (pointer_device.h)
 
 // Puts every global above back to its start: pointer at the Origin, no
 // button or key down, no key name.

@@ -1,6 +1,7 @@
 #include "input/key_names.h"
 
 #include <array>
+#include <string_view>
 
 #include "draw/codepage.h"
 #include "draw/text.h"
@@ -36,6 +37,12 @@ const char* TypedLetterName(char32_t CodePoint)
     return UpperHalfNames[static_cast<unsigned char>(*Byte) - 0x80].data();
 }
 
+// The names of the keys that type no character of their own.
+bool MovesOrDeletes(std::string_view Name)
+{
+    return Name == "Bksp" || Name == "Del" || Name == "Left" || Name == "Right";
+}
+
 } // namespace
 
 const char* KeyNameFor(SDLKey Symbol, SDLMod Modifiers)
@@ -55,8 +62,19 @@ const char* KeyNameFor(SDLKey Symbol, SDLMod Modifiers)
     }
 }
 
+bool IsCommandChord(SDLMod Modifiers)
+{
+    if (Modifiers & KMOD_LALT) return true;
+    return (Modifiers & KMOD_CTRL) && !(Modifiers & KMOD_RALT);
+}
+
 const char* KeyNameFor(const SDL_keysym& Key)
 {
+    if (IsCommandChord(Key.mod)) {
+        // Only the keys that move or delete keep their names: a chord types nothing.
+        const char* Name = KeyNameFor(Key.sym, Key.mod);
+        return Name != nullptr && MovesOrDeletes(Name) ? Name : nullptr;
+    }
     if (const char* Letter = TypedLetterName(Key.unicode)) return Letter;
     return KeyNameFor(Key.sym, Key.mod);
 }

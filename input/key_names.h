@@ -14,6 +14,13 @@
 // The table's name for a key, or nullptr for a key without a name.
 const char* KeyNameFor(SDLKey Symbol, SDLMod Modifiers);
 
+// A key pressed with Ctrl, or with the left Alt, is a command, not typing.
+// The right Alt is AltGr, which types the Polish letters, and a Ctrl beside
+// it is the one AltGr brings along on some systems (a browser on Windows).
+bool IsCommandChord(SDLMod Modifiers);
+
 // The name a key-down event gives, or nullptr for a key without a name.
-// Key.unicode is what the key typed (SDL_EnableUNICODE), 0 for nothing.
+// Key.unicode is what the key typed (SDL_EnableUNICODE), 0 for nothing. A
+// command chord types nothing: of its keys only "Bksp", "Del", "Left" and
+// "Right" keep their names.
 const char* KeyNameFor(const SDL_keysym& Key);

@@ -10,6 +10,6 @@ bool ApplyPause(TPause& P, bool PausePressed, bool StepPressed)
 
 std::string PauseLabel()
 {
-    static const std::string Label = Cp1250("Pauza [F5]");
+    static const std::string Label = Cp1250("Pauza [") + PauseKeyName() + "]";
     return Label;
 }

@@ -77,13 +77,18 @@ bool IsMovementOrDeletion(const std::string& Name)
 //  5. Caret is limited to 0 .. MaxLength and the selection collapses onto
 //     it, after a replacement too: a highlight left standing over the new
 //     text would make the next key delete characters nobody selected.
-//  6. The text is cut to MaxLength characters.
+//  6. A stroke that leaves the text longer than MaxLength and longer than
+//     it was is refused: text, caret and selection stay as they were, so a
+//     full field never loses its last character to a key typed in its
+//     middle. Any other stroke leaves the text cut to MaxLength characters
+//     (a text made longer than its field keeps losing its end to deletions).
 //
 //  "Hello!", Caret 4, selection 1..4:  "X" -> "Xo!", Caret 1, no selection;
 //  then "Y" -> "XYo!".
 //  "Hello!", Caret 5, selection 1..2:  "z" -> "lloz!", Caret 4.
 void ApplyKeyStroke(TEditWork& Work, const std::string& Name)
 {
+    const TEditWork Before = Work;
     bool Replacement = false;
     int64_t SelectionBegan = 0; // the insertion point before the selection, as a count
     if (Work.SelStart != Work.SelEnd) {
@@ -127,7 +132,12 @@ void ApplyKeyStroke(TEditWork& Work, const std::string& Name)
     Work.Caret = Limited(Work.Caret, 0, Work.MaxLength);
     Work.SelStart = Work.SelEnd = Work.Caret;
 
-    if (static_cast<int64_t>(Work.Text.size()) > Work.MaxLength)
+    const auto Length = static_cast<int64_t>(Work.Text.size());
+    if (Length > Work.MaxLength && Length > static_cast<int64_t>(Before.Text.size())) {
+        Work = Before;
+        return;
+    }
+    if (Length > Work.MaxLength)
         Work.Text.resize(static_cast<size_t>(std::max<int64_t>(Work.MaxLength, 0)));
 }
 

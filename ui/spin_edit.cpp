@@ -49,14 +49,23 @@ void DrawSpinEdit(TSpinEdit& S, double OffX, double OffY)
 void UpdateSpinEdit(TSpinEdit& S, bool Active, double OffX, double OffY)
 {
     UpdateEdit(S.Edit, Active, OffX, OffY);
-    if (!S.UpPressed && !S.DownPressed) S.BaseValue = S.Value;
-    if (const std::optional<int> Typed = ReadInteger(S.Edit.Text)) S.Value = *Typed;
 
     // The zones lie where DrawSpinEdit puts the arrows, right of the field's right cap.
     const double X0 = ExtendedSum(S.Edit.Pos.X, OffX, Extended(8) * S.Edit.MaxLength + 9);
     const double Y0 = ExtendedSum(S.Edit.Pos.Y, OffY);
     S.UpHover = MouseOver({X0, Y0, ExtendedSum(X0, 15), ExtendedSum(Y0, 11)});
     S.DownHover = MouseOver({X0, ExtendedSum(Y0, 11), ExtendedSum(X0, 15), ExtendedSum(Y0, 22)});
+
+    // A press outside an arrow's zone lets go of the arrow before any value
+    // is worked out, whether or not the window is active: a pointer that
+    // jumps from a released arrow to a press elsewhere (a tap after a tap)
+    // would otherwise drag the value by the whole jump, and a press on the
+    // other arrow starts from the value as it stands.
+    if (MousePressed && !S.UpHover) S.UpPressed = false;
+    if (MousePressed && !S.DownHover) S.DownPressed = false;
+
+    if (!S.UpPressed && !S.DownPressed) S.BaseValue = S.Value;
+    if (const std::optional<int> Typed = ReadInteger(S.Edit.Text)) S.Value = *Typed;
 
     if (Active) {
         UpdateArrow(S.UpHover, S.UpPressed, S.PressPoint);

@@ -3,6 +3,8 @@
 // value by dragging. Pressing an arrow moves the value by one; dragging the
 // mouse away adds one more per pixel of straight-line distance from the
 // press point, always counted from the value at the press.
+// An arrow stays pressed until the mouse is up and away from its zone, or a
+// press lands outside its zone.
 
 #include "sim/geometry/vector.h"
 #include "ui/edit.h"

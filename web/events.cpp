@@ -7,6 +7,7 @@
 #include <deque>
 #include <string>
 
+#include "input/pointer_device.h"
 #include "web/key_symbols.h"
 
 namespace {
@@ -18,6 +19,7 @@ constexpr size_t MaxQueued = 4096;
 std::deque<SDL_Event> Queue;
 int PointerX = 0, PointerY = 0;
 Uint8 Buttons = 0; // SDL_BUTTON(n) of every button held
+Uint8 Device = 0;  // the `which` of pointer events: 0, or TouchPointerDevice for a finger
 int Modifiers = KMOD_NONE;
 bool Unicode = false;
 
@@ -31,6 +33,7 @@ void MoveTo(int X, int Y)
     if (X == PointerX && Y == PointerY) return;
     SDL_Event E{};
     E.type = SDL_MOUSEMOTION;
+    E.motion.which = Device;
     E.motion.state = Buttons;
     E.motion.x = static_cast<Uint16>(X);
     E.motion.y = static_cast<Uint16>(Y);
@@ -48,6 +51,7 @@ void PushButton(bool Down, Uint8 Button)
     if (Button <= SDL_BUTTON_RIGHT) Buttons = Down ? (Buttons | Bit) : (Buttons & ~Bit);
     SDL_Event E{};
     E.type = Down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    E.button.which = Device;
     E.button.button = Button;
     E.button.state = Down ? SDL_PRESSED : SDL_RELEASED;
     E.button.x = static_cast<Uint16>(PointerX);
@@ -72,10 +76,17 @@ bool Matches(const SDL_Event& E, Uint32 Mask) { return (SDL_EVENTMASK(E.type) & 
 // Called by the page's script.
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void WebPointerMove(int X, int Y) { MoveTo(X, Y); }
-
-EMSCRIPTEN_KEEPALIVE void WebPointerButton(int Down, int BrowserButton, int X, int Y)
+// Touch: the pointer is a finger (or, for the program, anything without a
+// pointer of its own on the screen), which its events say through `which`.
+EMSCRIPTEN_KEEPALIVE void WebPointerMove(int X, int Y, int Touch)
 {
+    Device = Touch ? TouchPointerDevice : 0;
+    MoveTo(X, Y);
+}
+
+EMSCRIPTEN_KEEPALIVE void WebPointerButton(int Down, int BrowserButton, int X, int Y, int Touch)
+{
+    Device = Touch ? TouchPointerDevice : 0;
     MoveTo(X, Y);
     PushButton(Down != 0, SdlButton(BrowserButton));
 }
@@ -83,6 +94,7 @@ EMSCRIPTEN_KEEPALIVE void WebPointerButton(int Down, int BrowserButton, int X, i
 // A turn of the wheel is a press and a release of SDL's wheel buttons.
 EMSCRIPTEN_KEEPALIVE void WebWheel(int Up, int X, int Y)
 {
+    Device = 0;
     MoveTo(X, Y);
     const Uint8 Button = Up ? SDL_BUTTON_WHEELUP : SDL_BUTTON_WHEELDOWN;
     PushButton(true, Button);

@@ -7,10 +7,10 @@
 
 #include <ctime>
 
-void KeepScreenshot(const TScreenshot& Shot)
+std::string KeepScreenshot(const TScreenshot& Shot)
 {
     if (Shot.Width <= 0 || Shot.Height <= 0 || Shot.Rgb.size() != static_cast<size_t>(Shot.Width) * Shot.Height * 3)
-        return;
+        return {};
     const std::time_t Now = std::time(nullptr);
     std::tm Local{};
     localtime_r(&Now, &Local);
@@ -21,4 +21,5 @@ void KeepScreenshot(const TScreenshot& Shot)
             if (Module.kalmotKeepScreenshot) Module.kalmotKeepScreenshot(HEAPU8.slice($0, $0 + $1 * $2 * 3), $1, $2, UTF8ToString($3));
         },
         Shot.Rgb.data(), Shot.Width, Shot.Height, Name);
+    return Name;
 }

@@ -1,5 +1,7 @@
 #include "sim/particles/particle_screen.h"
 
+#include <algorithm>
+
 #include "draw/codepage.h"
 #include "draw/display.h"
 #include "draw/text.h"
@@ -129,6 +131,12 @@ int RunParticleFrame(TParticleScreen& S, int Steps)
     if (BackClicked(S.Windows)) ScreenState = StateMenu;
     if (MouseHeld && S.Placing) DrawDrag();
     return Taken;
+}
+
+bool WorldHeldByFocus(const TParticleScreen& S)
+{
+    // The control window is the screen's only window.
+    return std::any_of(S.Windows.Items.begin(), S.Windows.Items.end(), [](const TWindow& W) { return W.Focused; });
 }
 
 std::string ParticleCounts(const TParticleScreen& S)

@@ -29,5 +29,9 @@ void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E);
 // paused. Returns the steps the world took.
 int RunParticleFrame(TParticleScreen& S, int Steps);
 
+// The world stands still because the control window has the focus, as the
+// frame just shown left it: the top strip says so.
+bool WorldHeldByFocus(const TParticleScreen& S);
+
 // What the statistics line counts here, Windows-1250: "cząsteczki: 12  ściany: 3".
 std::string ParticleCounts(const TParticleScreen& S);

@@ -14,9 +14,11 @@
 #include "app/video.h"
 #include "draw/display.h"
 #include "input/command_keys.h"
+#include "screen/focus_hold.h"
 #include "screen/help_panel.h"
 #include "screen/screen.h"
 #include "screen/statistics_line.h"
+#include "screen/top_strip.h"
 #include "sim/fire/fire_screen.h"
 #include "sim/particles/particle_screen.h"
 #include "sim/random.h"
@@ -123,10 +125,16 @@ private:
     {
         Plain(StateQuit, nullptr, [&] { RunMenuFrame(S); });
     }
+    // The particle screen's frame includes the line that says why its world
+    // stands still while its window has the focus.
     static void Show(TParticleScreen& S)
     {
         Plain(
-            StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); }, [&] { RunParticleFrame(S, 1); });
+            StateMenu, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
+            [&] {
+                RunParticleFrame(S, 1);
+                if (WorldHeldByFocus(S)) DrawTopStrip({FocusHoldLabel()});
+            });
     }
     static void Show(TTornadoScreen& S)
     {
@@ -416,6 +424,8 @@ TEST(CommandKeys, F12SavesTheFrameWithoutThePointerOnEachScreen)
     std::vector<Uint32> Shown;
     Program.On(39, [] { TapKey(SDLK_F12); });
     Program.On(40, [&] { Shown = CaptureDisplay(); });
+    std::vector<Uint32> Next;
+    Program.On(41, [&] { Next = CaptureDisplay(); });
     int Frame = 40;
     for (const Uint8 State : Simulations) {
         Program.On(Frame + 1, [State] { ScreenState = State; });
@@ -459,6 +469,22 @@ TEST(CommandKeys, F12SavesTheFrameWithoutThePointerOnEachScreen)
         }
     EXPECT_GT(UnderPointer, 10u) << "the pointer was shown";
     EXPECT_EQ(Different, 0u);
+
+    // From the next frame the top strip names the file: the notice's
+    // yellow starts where "Zrzut ekranu: NAME", centred, starts.
+    const Uint32 Yellow = SDL_MapRGB(Screen->format, 255, 255, 0);
+    const auto LeftmostYellow = [&](const std::vector<Uint32>& Pixels) {
+        for (int X = 0; X < DisplayWidth; ++X)
+            for (int Y = 0; Y < 20; ++Y)
+                if (Pixels[static_cast<size_t>(Y) * DisplayWidth + X] == Yellow) return X;
+        return -1;
+    };
+    const int NoticeLength = static_cast<int>(std::string("Zrzut ekranu: ").size() + Logged.front().filename().string().size());
+    EXPECT_EQ(LeftmostYellow(Shown), -1) << "the picture's own frame has no notice";
+    const int Left = LeftmostYellow(Next);
+    const int Pen = (DisplayWidth - 8 * NoticeLength) / 2; // a glyph starts one pixel left of its pen
+    EXPECT_GE(Left, Pen - 1);
+    EXPECT_LT(Left, Pen + 7);
 }
 
 TEST(CommandKeys, TheTempoChangesHowManyStepsRunNeverTheArithmetic)

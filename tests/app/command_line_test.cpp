@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/command_line.h"
+#include "app/window_scale.h"
 #include "support/environment.h"
 #include "support/files.h"
 
@@ -83,4 +84,15 @@ TEST(CommandLine, ScaleAsksSdl12CompatUnlessTheUserAlreadyDid)
     RequestWindowScale(2);
     EXPECT_STREQ(std::getenv("SDL12COMPAT_WINDOW_SCALING"), "1.5");
     EXPECT_STREQ(std::getenv("SDL12COMPAT_SCALE_METHOD"), "linear");
+}
+
+TEST(CommandLine, AScaleLargerThanTheScreenIsLoweredToTheLargestThatFits)
+{
+    EXPECT_EQ(FittingScale(2, 1280, 1024), 1); // 1600 x 1200 would not fit
+    EXPECT_EQ(FittingScale(4, 1920, 1440), 2);
+    EXPECT_EQ(FittingScale(3, 2400, 1800), 3); // exactly
+    EXPECT_EQ(FittingScale(3, 2399, 1800), 2);
+    EXPECT_EQ(FittingScale(2, 3840, 2160), 2); // never raised
+    EXPECT_EQ(FittingScale(2, 640, 480), 1);   // never below 1
+    EXPECT_EQ(FittingScale(4, 0, 0), 4);       // a screen of unknown size
 }

@@ -86,6 +86,26 @@ TEST_F(InputTest, PointerIsReadRelativeToTheOriginAtEveryEvent)
     EXPECT_DOUBLE_EQ(PressVector.Length, Distance(0, 0, 399, 299)); // set with its cache
 }
 
+TEST_F(InputTest, APressCountsWhereItWentDownAndTheMoveAfterItWaitsAPoll)
+{
+    // A jump, a press, a key and a further move within one frame: SDL's
+    // pointer is already at the end of the move when the poll runs.
+    MovePointer(100, 100);
+    PushMouseButton(true);
+    PushKey(SDLK_UP, true);
+    MovePointer(300, 200);
+    PollEvents(StateMenu);
+    EXPECT_TRUE(MousePressed && MouseHeld);
+    EXPECT_EQ(std::make_pair(MouseX, MouseY), std::make_pair(-300, -200));
+    EXPECT_EQ(std::make_pair(PressVector.X, PressVector.Y), std::make_pair(-300.0, -200.0));
+    PollEvents(StateMenu);
+    EXPECT_TRUE(!MousePressed && MouseHeld);
+    EXPECT_EQ(std::make_pair(MouseX, MouseY), std::make_pair(-100, -100));
+    PushKey(SDLK_UP, false);
+    PushMouseButton(false);
+    PollEvents(StateMenu);
+}
+
 TEST_F(InputTest, KeyNamesFollowTheLeftShiftOnly)
 {
     const struct {

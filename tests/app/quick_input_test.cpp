@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
+#include "app/menu.h"
+#include "app/video.h"
 #include "draw/codepage.h"
 #include "screen/screen.h"
 #include "support/headless.h"
@@ -27,6 +29,30 @@ struct TTypedField {
         }
     }
 };
+
+// The menu's windows driven frame by frame as the screen loop drives them,
+// so that a test can read their widgets after each frame.
+struct TMenuFrames {
+    THeadless Program;
+    TMenuScreen Menu = CreateMenuScreen();
+    TWindow& Test() { return *FindWindow(Menu.Windows, "Test"); }
+    int SpinValue() { return Test().SpinEdits.Items[0].Value; }
+    bool Frame()
+    {
+        PollEvents(StateQuit);
+        ClearScreen();
+        RunMenuFrame(Menu);
+        return true;
+    }
+};
+
+// A pointer that jumps and presses within one frame, as a finger's tap, a
+// pen or a remote desktop sends it; nothing moves in between.
+void JumpAndPress(int X, int Y)
+{
+    MovePointer(X, Y);
+    PushMouseButton(true);
+}
 
 } // namespace
 
@@ -155,4 +181,97 @@ TEST(QuickInput, FastTypingInTheMenuShowsWhatSlowTypingShows)
     EXPECT_EQ(Fast.first, Slow.first);
     EXPECT_NE(Slow.first, Slow.second) << "the slow keys changed the field";
     EXPECT_EQ(Fast.second, Slow.second);
+}
+
+TEST(QuickInput, TapsOnASpinArrowAndThenElsewhereStepTheValueOnce)
+{
+    // The test window's up arrow reacts over (498, 204)-(513, 215).
+    //   frame  input before the poll              value
+    //   1      jump onto the up arrow, press      51
+    //   2      release over it                    51
+    //   3      jump into the field, press         51  (it ran to 100)
+    //   4      release                            51
+    //   5      jump onto the up arrow, press      52
+    //   6      release, jump far off, press       52  (the press waits a frame)
+    //   7      -                                  52
+    TMenuFrames Menu;
+    Menu.Program.On(0, [] { JumpAndPress(510, 208); });
+    Menu.Program.On(1, [] { PushMouseButton(false); });
+    Menu.Program.On(2, [] { JumpAndPress(EditX, 212); });
+    Menu.Program.On(3, [] { PushMouseButton(false); });
+    Menu.Program.On(4, [] { JumpAndPress(510, 208); });
+    Menu.Program.On(5, [] {
+        PushMouseButton(false);
+        JumpAndPress(100, 500);
+    });
+    std::vector<int> Values;
+    for (int Frame = 1; Frame <= 7; ++Frame) Menu.Program.On(Frame, [&] { Values.push_back(Menu.SpinValue()); });
+    Menu.Program.Run(7, [&] { return Menu.Frame(); });
+    EXPECT_EQ(Values, (std::vector<int>{51, 51, 51, 51, 52, 52, 52}));
+}
+
+TEST(QuickInput, APressAndAMoveInOneFrameDragAWindowByTheWholeMove)
+{
+    // "Test okna"'s title bar spans (350, 150)-(650, 173).
+    //   frame  input before the poll                        window's left edge
+    //   1      jump onto the title, press, move 100 right   350 (pressed where it went down)
+    //   2      -                                            450
+    //   3      release                                      450
+    TMenuFrames Menu;
+    Menu.Program.On(0, [] {
+        JumpAndPress(400, 160);
+        MovePointer(500, 170);
+    });
+    Menu.Program.On(2, [] { PushMouseButton(false); });
+    std::vector<double> Left, Top;
+    for (int Frame = 1; Frame <= 3; ++Frame)
+        Menu.Program.On(Frame, [&] {
+            Left.push_back(Menu.Test().Bounds.A.X);
+            Top.push_back(Menu.Test().Bounds.A.Y);
+        });
+    Menu.Program.Run(3, [&] { return Menu.Frame(); });
+    EXPECT_EQ(Left, (std::vector<double>{350, 450, 450}));
+    EXPECT_EQ(Top, (std::vector<double>{150, 160, 160}));
+}
+
+TEST(QuickInput, AFullFieldRefusesAStrokeAndChordsTypeNothing)
+{
+    THeadless Program;
+    PollEvents(StateMenu);
+    TTypedField Typed;
+    for (const SDLKey Key : {SDLK_a, SDLK_b, SDLK_c, SDLK_d, SDLK_e, SDLK_f, SDLK_g, SDLK_h, SDLK_i, SDLK_j}) TapKey(Key);
+    Typed.Frames(22);
+    ASSERT_EQ(Typed.Field.Text, "Hello!abcdefghij"); // 16 characters: full
+
+    // Left three times, then Z: refused, not "Hello!abcdefgZhi".
+    for (int I = 0; I < 3; ++I) TapKey(SDLK_LEFT);
+    PushKey(SDLK_z, true, KMOD_LSHIFT);
+    PushKey(SDLK_z, false, KMOD_LSHIFT);
+    Typed.Frames(10);
+    EXPECT_EQ(Typed.Field.Text, "Hello!abcdefghij");
+    EXPECT_EQ(Typed.Field.Caret, 13) << "the caret stays where the Left keys left it";
+
+    // With room again, Ctrl and the left Alt type nothing; AltGr (the right
+    // Alt, with the Ctrl a browser on Windows adds) still types its letter.
+    TapKey(SDLK_BACKSPACE);
+    TapKey(SDLK_BACKSPACE);
+    Typed.Frames(6);
+    ASSERT_EQ(Typed.Field.Text, "Hello!abcdehij");
+    const std::pair<SDLMod, Uint16> Chords[] = {
+        {KMOD_LCTRL, 1}, {KMOD_RCTRL, 1}, {KMOD_LALT, 'a'}, {static_cast<SDLMod>(KMOD_LCTRL | KMOD_LSHIFT), 1}};
+    for (const auto& [Modifiers, Unicode] : Chords) {
+        PushKey(SDLK_a, true, Modifiers, Unicode);
+        PushKey(SDLK_a, false, Modifiers);
+    }
+    for (const SDLKey Key : {SDLK_s, SDLK_o, SDLK_SPACE, SDLK_5}) {
+        PushKey(Key, true, KMOD_LCTRL);
+        PushKey(Key, false, KMOD_LCTRL);
+    }
+    PushKey(SDLK_LEFT, true, KMOD_LCTRL); // moving is no typing
+    PushKey(SDLK_LEFT, false, KMOD_LCTRL);
+    PushKey(SDLK_a, true, static_cast<SDLMod>(KMOD_LCTRL | KMOD_RALT), 0x105);
+    PushKey(SDLK_a, false, static_cast<SDLMod>(KMOD_LCTRL | KMOD_RALT));
+    Typed.Frames(24);
+    EXPECT_EQ(Typed.Field.Text, Cp1250("Hello!abcdąehij"));
+    EXPECT_EQ(Typed.Field.Caret, 11);
 }

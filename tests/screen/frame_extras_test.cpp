@@ -9,6 +9,7 @@
 #include "draw/codepage.h"
 #include "draw/display.h"
 #include "draw/text.h"
+#include "screen/focus_hold.h"
 #include "screen/help_panel.h"
 #include "screen/pause.h"
 #include "screen/screen.h"
@@ -160,4 +161,31 @@ TEST(TopStrip, LinesStackWithoutHidingEachOther)
     EXPECT_GT(InBand(0), 5);
     EXPECT_GT(InBand(1), 5);
     EXPECT_EQ(InBand(0) + InBand(1), static_cast<long>(Rows.size()));
+}
+
+TEST(TopStrip, SaysWhyTheParticleWorldStandsStillWhileItsWindowHasTheFocus)
+{
+    // Yellow rows of the strip's first line after each frame: a click on
+    // the control window's body gives it the focus, a click outside takes
+    // the focus away (on the release).
+    THeadless Program;
+    ScreenState = StateParticles;
+    ClickAt(Program, 2, 400, 370);
+    ClickAt(Program, 6, 700, 100);
+    const auto FirstLineLit = [] {
+        int Lit = 0;
+        for (const auto& [X, Y] : PixelsOf({255, 255, 0})) Lit += Y >= TopStripY - 1 && Y < TopStripY + 15;
+        return Lit;
+    };
+    std::vector<int> Lit;
+    for (int Frame = 1; Frame <= 8; ++Frame) Program.On(Frame, [&] { Lit.push_back(FirstLineLit()); });
+    Program.Run(8);
+    ASSERT_EQ(Lit.size(), 8u);
+    EXPECT_EQ(Lit[0], 0) << "the world runs";
+    for (int Frame = 2; Frame <= 6; ++Frame) EXPECT_GT(Lit[Frame - 1], 50) << Frame;
+    EXPECT_EQ(Lit[6], 0) << "released outside: the world runs again";
+    EXPECT_EQ(Lit[7], 0);
+    const std::string Line = FocusHoldLabel();
+    EXPECT_LE(8 * Line.size(), 800u);
+    EXPECT_EQ(Line.find_first_not_of(std::string(FontCharset) + " "), std::string::npos);
 }

@@ -79,6 +79,11 @@ void PushMouseButton(bool Down, Uint8 Button)
     E.type = Down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     E.button.button = Button;
     E.button.state = Down ? SDL_PRESSED : SDL_RELEASED;
+    // Where the pointer is, as SDL's own button events say.
+    int X = 0, Y = 0;
+    SDL_GetMouseState(&X, &Y);
+    E.button.x = static_cast<Uint16>(X);
+    E.button.y = static_cast<Uint16>(Y);
     SDL_PushEvent(&E);
 }
 

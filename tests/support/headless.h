@@ -52,7 +52,8 @@ void ClickAt(THeadless& Program, int Frame, int X, int Y);
 // frame, released there in the frame after.
 void DragAt(THeadless& Program, int Frame, int X1, int Y1, int X2, int Y2);
 
-// Input through SDL's queue.
+// Input through SDL's queue. A button event is placed where SDL's pointer is
+// when it is pushed.
 void PushMouseButton(bool Down, Uint8 Button = SDL_BUTTON_LEFT);
 // Unicode: the character a key-down types, as SDL_EnableUNICODE gives it.
 void PushKey(SDLKey Symbol, bool Down, SDLMod Modifiers = KMOD_NONE, Uint16 Unicode = 0);

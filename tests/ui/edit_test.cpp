@@ -37,7 +37,12 @@ const TStroke Strokes[] = {
     {"a", 1, 1, 1, 16, false, "Bksp", "", 1},
     {"Hello!", 1, 1, 0, 16, false, "Left", "Hello!", 0},
     {"Hello!", 6, 6, 6, 6, false, "Right", "Hello!", 6},
-    {"Hello!", 2, 2, 2, 6, false, "x", "Hexllo", 3},      // a full field loses its last character
+    {"Hello!", 2, 2, 2, 6, false, "x", "Hello!", 2},      // a full field refuses what would not fit,
+    {"Hello!", 6, 6, 6, 6, false, "x", "Hello!", 6},      // at its end too,
+    {"Hello!", 2, 3, 3, 6, false, "x", "Hxlo!", 2},       // but takes a replacement of a selection
+    {"Hello!", 1, 1, 0, 4, false, "Del", "ello", 0},      // a text longer than its field is cut
+    {"Hello!", 1, 1, 0, 4, false, "x", "Hello!", 0},      // and never made longer
+    {"1000", 1, 1, 0, 4, true, "5", "1000", 0},
     {"", 0, 0, 0, 16, true, nullptr, "0", 0},
     {"-5", 2, 2, 2, 16, true, "Bksp", "-1", 1},
     {"12", 2, 2, 2, 16, true, "a", "12", 3},              // discarded, though the caret moved

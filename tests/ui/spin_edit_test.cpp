@@ -46,6 +46,47 @@ TEST_F(SpinEditTest, DraggingAnArrowCountsOnePerPixelFromThePress)
     EXPECT_EQ(Update(), 89);
 }
 
+TEST_F(SpinEditTest, APressOutsideAnArrowLetsGoOfItBeforeAnyValueIsWorkedOut)
+{
+    // A finger taps the up arrow, then taps the field: the pointer jumps
+    // with no motion between, so the arrow is still marked pressed.
+    Press(UpX, UpY);
+    EXPECT_EQ(Update(), 51);
+    Release(UpX, UpY);
+    EXPECT_EQ(Update(), 51);
+    ASSERT_TRUE(S.UpPressed);
+    Press(CharX2, 240);
+    EXPECT_EQ(Update(), 51);
+    Hold(CharX2 + 100, 240);
+    EXPECT_EQ(Update(), 51);
+
+    // A tap on the down arrow straight after one on the up arrow steps
+    // down from the value as it stands.
+    Release(CharX2, 240);
+    Update();
+    Press(UpX, UpY);
+    EXPECT_EQ(Update(), 52);
+    Release(UpX, UpY);
+    Update();
+    Press(UpX, DownY);
+    EXPECT_EQ(Update(), 51);
+    Release(UpX, DownY);
+    EXPECT_EQ(Update(), 51);
+
+    // The same when the press has taken the window's focus away, and for
+    // the down arrow pressed after the up one.
+    Release(CharX2, 240);
+    Update();
+    Press(UpX, DownY);
+    EXPECT_EQ(Update(), 50);
+    Release(UpX, DownY);
+    Update();
+    Press(600, 500);
+    UpdateSpinEdit(S, false, 100, 200);
+    EXPECT_EQ(S.Value, 50);
+    EXPECT_FALSE(S.UpPressed || S.DownPressed);
+}
+
 TEST_F(SpinEditTest, ArrowsReactWhereTheyAreDrawn)
 {
     // Each press on a fresh spin edit: the left half of each drawn arrow,
@@ -89,12 +130,14 @@ TEST_F(SpinEditTest, DragsFromExtremeValuesStopAtTheBoundsWithoutOverflow)
     S = CreateSpinEdit(5, 31, 16, INT_MAX - 5, INT_MAX, INT_MIN, 0, 0, 0);
     Press(UpX, UpY);
     EXPECT_EQ(Update(), INT_MAX - 4);
+    MousePressed = false; // held, and dragged
     MouseX = INT_MAX / 2; // a distance far beyond any display
     EXPECT_EQ(Update(), INT_MAX);
 
     S = CreateSpinEdit(5, 31, 16, INT_MIN + 5, INT_MAX, INT_MIN, 0, 0, 0);
     Press(UpX, DownY);
     EXPECT_EQ(Update(), INT_MIN + 4);
+    MousePressed = false;
     MouseY = INT_MIN / 2;
     EXPECT_EQ(Update(), INT_MIN);
 }

@@ -57,7 +57,7 @@ function Lit(Frame, [X0, Y0, X1, Y1]) {
   return Count;
 }
 
-const Types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
+const Types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
                 '.data': 'application/octet-stream', '.png': 'image/png' };
 const Server = http.createServer((Request, Response) => {
   const Name = new URL(Request.url, 'http://localhost').pathname;
@@ -109,13 +109,18 @@ try {
   });
   Check(Box.Width === Width && Box.Height === Height, `the canvas is shown at 1x (${Box.Width}x${Box.Height}) in a 1000x760 window`);
   const At = ([X, Y]) => [Box.Left + (X + 0.5) * Box.Width / Width, Box.Top + (Y + 0.5) * Box.Height / Height];
-  const Frames = () => Page.evaluate(() => Module.stats.frames);
-  const WaitFrames = async N => {
-    const Until = (await Frames()) + N;
-    await Page.waitForFunction(U => Module.stats.frames >= U, { timeout: 60000, polling: 20 }, Until);
+  // Each of these works on the desktop's page unless given another.
+  const Frames = (On = Page) => On.evaluate(() => Module.stats.frames);
+  const WaitFrames = async (N, On = Page) => {
+    const Until = (await Frames(On)) + N;
+    await On.waitForFunction(U => Module.stats.frames >= U, { timeout: 60000, polling: 20 }, Until);
   };
-  const Grab = async () => Buffer.from(await Page.evaluate(
-    () => window.KalmotBase64(Module.canvas.getContext('2d').getImageData(0, 0, 800, 600).data)), 'base64');
+  const Grab = async (On = Page) => Buffer.from(await On.evaluate(() => {
+    const Data = Module.canvas.getContext('2d').getImageData(0, 0, 800, 600).data;
+    let Text = '';
+    for (let I = 0; I < Data.length; I += 0x8000) Text += String.fromCharCode.apply(null, Data.subarray(I, I + 0x8000));
+    return btoa(Text);
+  }), 'base64');
   const Click = async Point => {
     await Page.mouse.move(...At(Point));
     await Page.mouse.down();
@@ -246,6 +251,135 @@ try {
   const Said = await Page.evaluate(() => document.getElementById('message').textContent);
   Check(/odśwież stronę/.test(Said), `the page says how to start again ("${Said.split('.')[0]}.")`);
   Check(ConsoleErrors.length === 0, `no error reached the console${ConsoleErrors.length ? ': ' + ConsoleErrors.join(' | ') : ''}`);
+
+  // A phone held upright and then sideways, used by touch alone: the
+  // picture's size, the page's command buttons, and taps and drags that
+  // jump from place to place as a finger does.
+  const Phone = await Browser.newPage();
+  Phone.on('console', M => { if (M.type() === 'error') ConsoleErrors.push(`phone: ${M.text()}`); });
+  Phone.on('pageerror', E => ConsoleErrors.push(`phone: ${E}`));
+  const Upright = { width: 390, height: 844, deviceScaleFactor: 3, hasTouch: true, isMobile: true };
+  await Phone.setViewport(Upright);
+  await Phone.goto(Url, { waitUntil: 'load' });
+  await Phone.waitForFunction(() => window.Module && Module.stats && Module.stats.frames > 2, { timeout: 60000 });
+  const Shot = async Name => {
+    if (process.env.KALMOT_PAGE_SHOTS) await Phone.screenshot({ path: path.join(process.env.KALMOT_PAGE_SHOTS, Name) });
+  };
+  const Picture = () => Phone.evaluate(() => {
+    const R = Module.canvas.getBoundingClientRect();
+    return { Left: R.left, Top: R.top, Width: R.width, Height: R.height };
+  });
+  let Shown = await Picture();
+  Check(Shown.Width >= 0.95 * Upright.width && Shown.Left >= 0 && Shown.Left + Shown.Width <= Upright.width + 0.5,
+        `upright, the picture takes ${Shown.Width.toFixed(1)} of the phone's ${Upright.width} CSS pixels`);
+  const Touch = ([X, Y]) => [Shown.Left + (X + 0.5) * Shown.Width / Width, Shown.Top + (Y + 0.5) * Shown.Height / Height];
+  const Tap = async Point => {
+    await Phone.touchscreen.tap(...Touch(Point));
+    await WaitFrames(3, Phone);
+  };
+  await WaitFrames(Points.settleFrames, Phone);
+
+  // The up arrow, then the edit: 51 and no more, and no pointer drawn under
+  // the finger; as the desktop shows it after the same two clicks, but for
+  // its pointer parked at the bottom.
+  await Tap(Points.up);
+  await Tap(Points.edit);
+  await WaitFrames(Points.settleFrames + 10, Phone);
+  const Stepped = ReadPpm(path.join(Reference, 'stepped.ppm'));
+  const AbovePark = [0, 0, Width, Points.park[1] - 5];
+  const SteppedDiffers = Differing(await Grab(Phone), Stepped, true, AbovePark);
+  await WaitFrames(30, Phone);
+  const StillDiffers = Differing(await Grab(Phone), Stepped, true, AbovePark);
+  Check(SteppedDiffers === 0 && StillDiffers === 0 && Differing(await Grab(Phone), SettledMenu, true, [361, 204, 498, 227]) > 0,
+        `a tap on the up arrow and then on the edit gives 51 and it stays, with no pointer drawn (${SteppedDiffers}, then ${StillDiffers} pixels differ from the desktop's)`);
+  await Shot('touch-phone-portrait.png');
+
+  // A touch drag on "Test okna"'s title bar, (350, 150)-(650, 173), moves it as far as the finger.
+  const TopOf = (Frame, X) => {
+    for (let Y = 0; Y < Height; ++Y) if (Lit(Frame, [X, Y, X + 1, Y + 1])) return Y;
+    return -1;
+  };
+  await Phone.touchscreen.touchStart(...Touch([600, 160]));
+  await Phone.touchscreen.touchMove(...Touch([600, 260]));
+  await WaitFrames(3, Phone);
+  await Phone.touchscreen.touchEnd();
+  await WaitFrames(3, Phone);
+  // A finger's points land on whole CSS pixels, each some two picture pixels wide here.
+  const Top = TopOf(await Grab(Phone), 600);
+  Check(Math.abs(Top - 250) <= 2, `a touch drag of 100 pixels on the test window's title moves it by as much (its top at ${Top}, from 150)`);
+
+  // Each button hands the program exactly what its key does, and no press reaches the picture.
+  await Phone.evaluate(() => {
+    const Original = Module.ccall;
+    window.KalmotSent = [];
+    Module.ccall = function (Name, Returns, Types, Values) {
+      if (Name === 'WebKey') window.KalmotSent.push(Values.join(' '));
+      return Original.apply(this, arguments);
+    };
+    window.KalmotCanvasPresses = 0;
+    Module.canvas.addEventListener('pointerdown', () => ++window.KalmotCanvasPresses);
+  });
+  const Sent = () => Phone.evaluate(() => window.KalmotSent.splice(0));
+  const Buttons = await Phone.$$eval('#commands button', All => All.map(B => [B.dataset.key, B.title]));
+  const Keyboard = { 'Esc': 'Escape', 'F1': 'F1', 'F8': 'F8', 'F6': 'F6', 'F3': 'F3', 'F9': 'F9', 'F11': 'F11',
+                     'Num −': 'NumpadSubtract', 'Num +': 'NumpadAdd', 'Ctrl+S': 'KeyS', 'Ctrl+O': 'KeyO' };
+  Check(Buttons.length === Object.keys(Keyboard).length && Buttons.every(([Key, Title]) => Title.startsWith(Key + ':')),
+        `the page has a button for each command key, its tooltip naming the key (${Buttons.map(B => B[0]).join(', ')})`);
+  const TapButton = async Key => {
+    await Phone.tap(`#commands button[data-key="${Key}"]`);
+    await WaitFrames(3, Phone);
+  };
+  const PressKey = async Key => {
+    const Ctrl = Key.startsWith('Ctrl+');
+    if (Ctrl) await Phone.keyboard.down('ControlLeft');
+    await Phone.keyboard.press(Keyboard[Key]);
+    if (Ctrl) await Phone.keyboard.up('ControlLeft');
+    await WaitFrames(3, Phone);
+  };
+  await Tap(ParticlesButton);
+  await WaitFrames(5, Phone);
+  for (const [Key] of Buttons) {
+    if (Key === 'Esc') continue; // last: it leaves the screen
+    await TapButton(Key);
+    const FromButton = await Sent();
+    if (Key === 'F8') {
+      const Strip = await Grab(Phone);
+      const Label = 'Pauza [F8]', Left = (Width - 8 * Label.length) / 2;
+      Check(Lit(Strip, [Left - 1, 4, Left + 8, 21]) > 0 && Lit(Strip, [0, 4, Left - 2, 21]) === 0,
+            `the pause button pauses, and the top strip names F8 ("${Label}")`);
+    }
+    await PressKey(Key);
+    const FromKeyboard = await Sent();
+    Check(FromButton.length > 0 && FromButton.join('|') === FromKeyboard.join('|'),
+          `the ${Key} button sends what the key does (${FromButton.join(', ')})`);
+  }
+  await PressKey('Esc');
+  const EscKeyboard = await Sent();
+  await Tap(ParticlesButton);
+  await WaitFrames(5, Phone);
+  await Sent();
+  await TapButton('Esc');
+  const EscButton = await Sent();
+  await WaitFrames(Points.settleFrames, Phone);
+  const Back = Differing(await Grab(Phone), SettledMenu, true, [100, 100, 320, 295]);
+  Check(EscButton.join('|') === EscKeyboard.join('|') && Back === 0,
+        `the Esc button sends what the key does and goes back to the menu (${Back} pixels of "Menu" differ)`);
+  Check(await Phone.evaluate(() => window.KalmotCanvasPresses) === 2, 'no button tap pressed the picture (only the two taps on the menu)');
+
+  // Sideways, the whole picture and every button are on the screen.
+  const Sideways = { ...Upright, width: Upright.height, height: Upright.width };
+  await Phone.setViewport(Sideways);
+  await WaitFrames(5, Phone);
+  Shown = await Picture();
+  const Outside = await Phone.$$eval('#commands button', (All, W, H) => All.filter(B => {
+    const R = B.getBoundingClientRect();
+    return R.left < 0 || R.top < 0 || R.right > W || R.bottom > H;
+  }).length, Sideways.width, Sideways.height);
+  Check(Shown.Left >= 0 && Shown.Top >= 0 && Shown.Left + Shown.Width <= Sideways.width + 0.5 &&
+        Shown.Top + Shown.Height <= Sideways.height + 0.5 && Outside === 0,
+        `sideways, the whole picture (${Shown.Width.toFixed(1)}x${Shown.Height.toFixed(1)}) and every button fit the ${Sideways.width}x${Sideways.height} page`);
+  await Shot('touch-phone-landscape.png');
+  Check(ConsoleErrors.length === 0, `no error reached the phone's console${ConsoleErrors.length ? ': ' + ConsoleErrors.join(' | ') : ''}`);
 } catch (Failure) {
   Failures.push(String(Failure.stack || Failure));
   console.log(`FAIL ${Failure.stack || Failure}`);
@@ -331,4 +465,4 @@ if (Failures.length) {
   console.log(`${Failures.length} check(s) failed`);
   process.exit(1);
 }
-console.log('ok: the browser build matches the desktop and runs every screen');
+console.log('ok: the browser build matches the desktop, runs every screen, and serves a phone by touch');

@@ -4,8 +4,10 @@
 // writes <folder>/menu.ppm, the first menu frame with the pointer parked off
 // the windows, <folder>/settled.ppm, the menu with the pointer there once its
 // windows have ended their fades, <folder>/typed.ppm, the menu once "kalmot" has been typed
-// into the test window's edit and the display has settled, and
-// <folder>/points.json, the places and the word, for the browser's side.
+// into the test window's edit and the display has settled, <folder>/stepped.ppm,
+// the menu once the spin edit's up arrow and then the edit have been clicked
+// (51) and the display has settled, and <folder>/points.json, the places and
+// the word, for the browser's side.
 #include <SDL.h>
 
 #include <cstdio>
@@ -22,6 +24,8 @@ namespace {
 constexpr int ParkX = 700, ParkY = 550;
 // Inside the edit's text area, x 364..489, y 181..200.
 constexpr int EditX = 420, EditY = 185;
+// On the spin edit's up arrow, (498, 204)-(513, 215).
+constexpr int UpX = 510, UpY = 208;
 constexpr const char* TypedWord = "kalmot";
 // Frames after the last input for the windows' fades to end.
 constexpr int SettleFrames = 120;
@@ -58,7 +62,7 @@ int main(int Argc, char** Argv)
     }
     const std::string Folder = Argv[1];
     std::ofstream(Folder + "/points.json") << "{\"park\": [" << ParkX << ", " << ParkY << "], \"edit\": [" << EditX
-                                           << ", " << EditY << "], \"word\": \"" << TypedWord
+                                           << ", " << EditY << "], \"up\": [" << UpX << ", " << UpY << "], \"word\": \"" << TypedWord
                                            << "\", \"settleFrames\": " << SettleFrames << "}\n";
     {
         THeadless Program;
@@ -80,6 +84,15 @@ int main(int Argc, char** Argv)
         Program.On(Frame, [] { MovePointer(ParkX, ParkY); });
         Program.Run(Frame + SettleFrames);
         WritePpm(Folder + "/typed.ppm", CaptureDisplay());
+    }
+    {
+        THeadless Program;
+        Program.On(0, [] { MovePointer(ParkX, ParkY); });
+        ClickAt(Program, 3, UpX, UpY);
+        ClickAt(Program, 6, EditX, EditY);
+        Program.On(8, [] { MovePointer(ParkX, ParkY); });
+        Program.Run(8 + SettleFrames);
+        WritePpm(Folder + "/stepped.ppm", CaptureDisplay());
     }
     return 0;
 }
