@@ -49,6 +49,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
             }
             Result.Scale = ParseScale(Value);
             if (Result.Scale == 0) return Bad("--scale takes a whole number from 1 to 4, not '" + Value + "'");
+        } else if (!Argument.empty() && Argument[0] != '-') {
+            if (!Result.SceneFile.empty()) return Bad("one scene file at a time, not also '" + Argument + "'");
+            Result.SceneFile = Argument;
         } else {
             return Bad("unknown option '" + Argument + "'");
         }
@@ -56,7 +59,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
     return Result;
 }
 
-std::string UsageText() { return "usage: kalmot [--fullscreen] [--scale N] [--help] [--version]\n"; }
+std::string UsageText() { return "usage: kalmot [--fullscreen] [--scale N] [--help] [--version] [FILE.kalmot-scene]\n"; }
 
 std::string HelpText(const std::string& ExePath)
 {
@@ -71,6 +74,7 @@ std::string HelpText(const std::string& ExePath)
                        "                SDL12COMPAT_SCALE_METHOD=nearest unless already set\n"
                        "  --help        this text\n"
                        "  --version     the version\n"
+                       "  FILE          open the scene FILE (.kalmot-scene) in the particle world, paused\n"
                        "\n"
                        "Keys:\n"
                        "  mouse           press the buttons; drag windows by their title bar;\n"
@@ -86,6 +90,10 @@ std::string HelpText(const std::string& ExePath)
                        "  F12, Print, F9  save the frame as kalmot-YYYY-MM-DD-HHMMSS.png in the pictures\n"
                        "                  folder (xdg-user-dir PICTURES, else ~/Pictures, else the working\n"
                        "                  folder). F8 and F9 are for browsers, which keep F5 and F12\n"
+                       "  Ctrl+S          particle world: save the scene as kalmot-scena-YYYY-MM-DD-HHMMSS\n"
+                       "                  .kalmot-scene in the documents folder (xdg-user-dir DOCUMENTS,\n"
+                       "                  else ~/Documents, else the working folder)\n"
+                       "  Ctrl+O          particle world: list the ten newest scenes there to open one\n"
                        "\n"
                        "Images: the first of these folders holding every sheet is used:\n";
     for (const std::string& Folder : ImageFolderCandidates(ExePath, InstalledImageFolder()))

@@ -10,6 +10,7 @@ struct TCommandLine {
     TAction Action = Run;
     bool FullScreen = false; // start in full screen
     int Scale = 0;           // 1..4: the window that many times larger; 0: left to the system
+    std::string SceneFile;   // a scene to open on the particle screen; empty: start on the menu
     std::string Problem;     // with BadUsage: what was wrong, for the user
 };
 

@@ -57,6 +57,8 @@ void TakeAskedScreenshot()
     if (CommandKeys.Screenshot) KeepScreenshot(CaptureScreenshot());
 }
 
+void PauseSimulation() { Extras.Pause.Paused = true; }
+
 void EndPause() { Extras.Pause = TPause{}; }
 
 void ResetFrameExtras()

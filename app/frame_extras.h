@@ -38,6 +38,10 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts);
 // Keeps a screenshot of the display when the poll asked for one.
 void TakeAskedScreenshot();
 
+// Pauses the running simulation from this frame's command keys on, as F5
+// would: an opened scene starts paused.
+void PauseSimulation();
+
 // The running screen is left: its pause ends.
 void EndPause();
 

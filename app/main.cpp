@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/scene_commands.h"
 #include "log/log_path.h"
 
 int main(int Argc, char** Argv)
@@ -18,5 +19,6 @@ int main(int Argc, char** Argv)
     case TCommandLine::Run: break;
     }
     if (Options.Scale != 0) RequestWindowScale(Options.Scale);
+    if (!Options.SceneFile.empty()) OpenSceneAtStart(Options.SceneFile);
     return RunApplication(Options.FullScreen ? SDL_FULLSCREEN : 0);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "sim/particles/physics.h"
+#include "sim/particles/scene.h"
 #include "ui/window.h"
 
 struct TParticleScreen {
@@ -27,6 +28,15 @@ void ReactToParticleEvent(TParticleScreen& S, const SDL_Event& E);
 // Steps and the window has no focus, stepped; the window updated and drawn,
 // the drag under way drawn. Steps is false while the screen is paused.
 void RunParticleFrame(TParticleScreen& S, bool Steps);
+
+// The scene the screen shows: its world as it stands and the control
+// window's spin edits, check boxes and chosen gesture.
+TScene SceneOf(TParticleScreen& S);
+
+// Puts Scene in the screen's place: its world, and the window's controls set
+// as the scene has them. The window loses the focus, so the world runs (or
+// steps, while paused) at once; a gesture under way is dropped.
+void ShowScene(TParticleScreen& S, const TScene& Scene);
 
 // What the statistics line counts here, Windows-1250: "cząsteczki: 12  ściany: 3".
 std::string ParticleCounts(const TParticleScreen& S);

@@ -230,6 +230,46 @@ try {
   const Thrown2 = await Grab();
   const Moving = Differing(Thrown1, Thrown2, false, World);
   Check(Before === 0 && Moving > 0, `a dragged particle is thrown and moves (${Before} pixels changed before, ${Moving} after)`);
+
+  // Ctrl+S while paused: a download and the scene in the address; the
+  // address opened in a new page starts on the particle screen, paused, with
+  // the same world. Both are compared once the notices are gone.
+  const Control = async Key => {
+    await Page.keyboard.down('Control');
+    await Page.keyboard.down(Key);
+    await WaitFrames(2);
+    await Page.keyboard.up(Key);
+    await Page.keyboard.up('Control');
+  };
+  await Page.keyboard.down('F8');
+  await WaitFrames(2);
+  await Page.keyboard.up('F8');
+  await WaitFrames(2);
+  await Control('s');
+  await Page.waitForFunction(() => location.hash.startsWith('#scene='), { timeout: 30000 });
+  const Address = await Page.evaluate(() => location.href);
+  await WaitFrames(130);
+  const Saved = await Grab();
+  const Opened = await Browser.newPage();
+  Opened.on('console', M => { if (M.type() === 'error') ConsoleErrors.push(M.text()); });
+  Opened.on('pageerror', E => ConsoleErrors.push(String(E)));
+  await Opened.setViewport({ width: 1000, height: 760 });
+  await Opened.goto(Address, { waitUntil: 'load' });
+  await Opened.mouse.move(...At(Points.park));
+  await Opened.waitForFunction(() => window.Module && Module.stats && Module.stats.frames >= 140, { timeout: 60000, polling: 50 });
+  const Shared = Buffer.from(await Opened.evaluate(() => {
+    const Data = Module.canvas.getContext('2d').getImageData(0, 0, 800, 600).data;
+    let Text = '';
+    for (let I = 0; I < Data.length; I += 0x8000) Text += String.fromCharCode.apply(null, Data.subarray(I, I + 0x8000));
+    return btoa(Text);
+  }), 'base64');
+  const SharedDiffers = Differing(Shared, Saved, false);
+  Check(Address.length > 40 && SharedDiffers === 0 && Lit(Shared, World) > 0,
+        `the address Ctrl+S writes (${Address.length} characters) opens the same paused world in a new page (${SharedDiffers} pixels differ)`);
+  await Opened.close();
+  await Page.keyboard.down('F8');
+  await WaitFrames(2);
+  await Page.keyboard.up('F8');
   await Speed('particles');
   await Esc();
   await BackOnMenu('particle');
