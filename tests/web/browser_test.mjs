@@ -270,6 +270,23 @@ try {
   const SharedDiffers = Differing(Shared, Saved, false);
   Check(Address.length > 40 && SharedDiffers === 0 && Lit(Shared, World) > 0,
         `the address Ctrl+S writes (${Address.length} characters) opens the same paused world in a new page (${SharedDiffers} pixels differ)`);
+  // Ctrl+O opens the file picker; the file chosen opens in the world.
+  const OpenedLines = [];
+  Opened.on('console', M => OpenedLines.push(M.text()));
+  const [Chooser] = await Promise.all([
+    Opened.waitForFileChooser({ timeout: 30000 }),
+    (async () => {
+      await Opened.keyboard.down('Control');
+      await Opened.keyboard.down('o');
+      await Opened.keyboard.up('o');
+      await Opened.keyboard.up('Control');
+    })(),
+  ]);
+  await Chooser.accept([path.resolve('tests/fuzz/scene_corpus/small.kalmot-scene')]);
+  await Opened.waitForFunction(F => Module.stats.frames >= F + 10, { timeout: 60000, polling: 50 },
+                               await Opened.evaluate(() => Module.stats.frames));
+  Check(OpenedLines.some(L => L.includes('Scene opened: small.kalmot-scene')),
+        'Ctrl+O opens the file picker and the file chosen opens');
   await Opened.close();
   await Page.keyboard.down('F8');
   await WaitFrames(2);
