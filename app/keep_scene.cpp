@@ -20,6 +20,8 @@ TKeptScene KeepScene(const TScene& Scene)
     return Kept;
 }
 
+std::optional<TScene> ReadSceneAt(const std::string& Path, std::string& Reason) { return ReadSceneFile(Path, Reason); }
+
 bool SceneFilesToList(std::vector<std::string>& Files, std::string& Folder)
 {
     const std::filesystem::path Documents = DocumentsFolder();

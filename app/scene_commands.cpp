@@ -16,10 +16,6 @@
 #include "sim/particles/particle_screen.h"
 #include "sim/particles/scene_format.h"
 
-#ifndef __EMSCRIPTEN__
-#include "app/scene_file.h"
-#endif
-
 namespace {
 
 constexpr const char* Section = "Scene";
@@ -68,15 +64,11 @@ void Refuse(bool Saving, const std::string& Where, const std::string& Reason)
 // Reads the file at Path into the waiting scene, or refuses it.
 void ReadWaitingFile(const std::string& Path)
 {
-#ifdef __EMSCRIPTEN__
-    Refuse(false, Path, "the browser opens no files by name");
-#else
     std::string Reason;
-    std::optional<TScene> Scene = ReadSceneFile(Path, Reason);
+    std::optional<TScene> Scene = ReadSceneAt(Path, Reason);
     if (!Scene) return Refuse(false, Path, Reason);
     Scenes.Waiting = std::move(Scene);
     Scenes.WaitingName = Path;
-#endif
 }
 
 // The waiting scene takes the world's place, paused.

@@ -5,6 +5,7 @@
 // one of the newest there from a list window; a browser offers the scene as
 // a download and in the page's address, and picks with its file picker.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct TKeptScene {
 };
 
 TKeptScene KeepScene(const TScene& Scene);
+
+// The scene in the file at Path (one the list window or the command line
+// named), or nothing with Reason saying why; a browser has no such files.
+std::optional<TScene> ReadSceneAt(const std::string& Path, std::string& Reason);
 
 // The files a list window offers, newest first, in Folder; false when the
 // platform has a picker of its own, which this call has opened.

@@ -33,6 +33,12 @@ TKeptScene KeepScene(const TScene& Scene)
     return Kept;
 }
 
+std::optional<TScene> ReadSceneAt(const std::string&, std::string& Reason)
+{
+    Reason = "the browser opens no files by name";
+    return std::nullopt;
+}
+
 bool SceneFilesToList(std::vector<std::string>& Files, std::string& Folder)
 {
     Files.clear();
