@@ -10,6 +10,7 @@
 
 #include "app/scene_commands.h"
 #include "app/scene_file.h"
+#include "input/command_keys.h"
 #include "screen/scene_windows.h"
 #include "screen/screen.h"
 #include "screen/top_strip.h"
@@ -340,4 +341,19 @@ TEST(SceneFiles, TheTenNewestSceneFilesNewestFirst)
         EXPECT_EQ(Newest[I].filename(), "s" + std::to_string(Expected[I]) + ".kalmot-scene");
     }
     EXPECT_TRUE(NewestSceneFiles(Folder.Path() / "none", 10).empty());
+}
+
+TEST(SceneKeys, CtrlSAndCtrlOAreCommandsButAltGrLettersAreNot)
+{
+    CommandKeys = {};
+    EXPECT_TRUE(NoteCommandKey(SDLK_s, KMOD_LCTRL));
+    EXPECT_TRUE(CommandKeys.SaveScene);
+    EXPECT_FALSE(CommandKeys.OpenScene);
+    EXPECT_TRUE(NoteCommandKey(SDLK_o, static_cast<SDLMod>(KMOD_RCTRL | KMOD_LSHIFT)));
+    EXPECT_TRUE(CommandKeys.OpenScene);
+    // s and o alone, and AltGr's ś and ó where it comes as Ctrl+Alt, are letters.
+    for (const SDLKey Key : {SDLK_s, SDLK_o})
+        for (const int Modifiers : {int{KMOD_NONE}, int{KMOD_LSHIFT}, KMOD_LCTRL | KMOD_RALT, int{KMOD_RALT}})
+            EXPECT_FALSE(IsCommandKey(Key, static_cast<SDLMod>(Modifiers))) << Key << " " << Modifiers;
+    CommandKeys = {};
 }
