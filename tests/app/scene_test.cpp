@@ -232,13 +232,15 @@ TEST(SceneProgram, ABadSceneFileIsRefusedAndTheProgramStartsEmpty)
     std::filesystem::resize_file(Large, MaxSceneBytes + 1); // sparse, no disk taken
     ExpectRefusedAtStart(Large, "the file holds 67108865 bytes or more, more than the 67108864 a scene may have");
 
+    // A file that opens but cannot be read, even by the superuser.
+    ExpectRefusedAtStart("/proc/self/mem", "Input/output error");
     if (geteuid() != 0) { // the superuser reads any file
         const std::filesystem::path Locked = Folder.Path() / "locked.kalmot-scene";
         std::ofstream(Locked) << BusyText();
         std::filesystem::permissions(Locked, std::filesystem::perms::none);
         ExpectRefusedAtStart(Locked, "Permission denied");
     }
-    EXPECT_EQ(Home.Files().size(), geteuid() != 0 ? 8u : 7u) << "each run saved its empty world";
+    EXPECT_EQ(Home.Files().size(), geteuid() != 0 ? 9u : 8u) << "each run saved its empty world";
     for (const std::filesystem::path& Saved : Home.Files()) EXPECT_TRUE(ReadBack(Saved).World.Particles.empty());
 }
 
