@@ -287,6 +287,15 @@ try {
                                await Opened.evaluate(() => Module.stats.frames));
   Check(OpenedLines.some(L => L.includes('Scene opened: small.kalmot-scene')),
         'Ctrl+O opens the file picker and the file chosen opens');
+  // A scene file dropped on the page opens too.
+  await Opened.evaluate(Text => {
+    const Dropped = new DataTransfer();
+    Dropped.items.add(new File([Text], 'dropped.kalmot-scene'));
+    Module.canvas.dispatchEvent(new DragEvent('drop', { dataTransfer: Dropped, bubbles: true, cancelable: true }));
+  }, fs.readFileSync('tests/fuzz/scene_corpus/small.kalmot-scene', 'utf8'));
+  await Opened.waitForFunction(F => Module.stats.frames >= F + 10, { timeout: 60000, polling: 50 },
+                               await Opened.evaluate(() => Module.stats.frames));
+  Check(OpenedLines.some(L => L.includes('Scene opened: dropped.kalmot-scene')), 'a scene file dropped on the page opens');
   await Opened.close();
   await Page.keyboard.down('F8');
   await WaitFrames(2);
