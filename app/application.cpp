@@ -6,6 +6,7 @@
 #include "app/data_folder.h"
 #include "app/frame_extras.h"
 #include "app/frame_loop.h"
+#include "app/scene_commands.h"
 #include "app/screen_loop.h"
 #include "app/video.h"
 #include "draw/surface.h"
@@ -23,7 +24,7 @@ bool StartProgram()
     if (!InitVideo(VideoFlags)) return false;
     InitAngleTables();
     SetOrigin(400, 300);
-    ScreenState = StateMenu;
+    ScreenState = SceneAtStart() ? StateParticles : StateMenu;
     return true;
 }
 
@@ -39,6 +40,7 @@ void ResetProgramState()
 {
     LeaveScreen();
     ResetFrameExtras();
+    ResetScenes();
     ResetScreenState();
     ResetInputState();
     ResetVideoSettings();

@@ -4,7 +4,8 @@
 #include <SDL.h>
 
 // Start-up once the log is open: the start line, the display and the images,
-// the angle tables, the Origin and the menu as the first screen. Returns
+// the angle tables, the Origin and the menu as the first screen (the
+// particle screen when a scene is to be opened, scene_commands.h). Returns
 // false when no folder holds the images or the display could not be
 // opened; the reason is in the log.
 bool StartProgram();

@@ -51,6 +51,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
             }
             Result.Scale = ParseScale(Value);
             if (Result.Scale == 0) return Bad("--scale takes a whole number from 1 to 4, not '" + Value + "'");
+        } else if (!Argument.empty() && Argument[0] != '-') {
+            if (!Result.SceneFile.empty()) return Bad("one scene file at a time, not also '" + Argument + "'");
+            Result.SceneFile = Argument;
         } else {
             return Bad("unknown option '" + Argument + "'");
         }
@@ -58,7 +61,10 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments)
     return Result;
 }
 
-std::string UsageText() { return "usage: kalmot [--fullscreen] [--scale N] [--unpaced] [--help] [--version]\n"; }
+std::string UsageText()
+{
+    return "usage: kalmot [--fullscreen] [--scale N] [--unpaced] [--help] [--version] [FILE.kalmot-scene]\n";
+}
 
 std::string HelpText(const std::string& ExePath)
 {
@@ -76,6 +82,7 @@ std::string HelpText(const std::string& ExePath)
                        "                (normally frames come at most 60 a second)\n"
                        "  --help        this text\n"
                        "  --version     the version\n"
+                       "  FILE          open the scene FILE (.kalmot-scene) in the particle world, paused\n"
                        "\n"
                        "Keys:\n"
                        "  mouse           press the buttons; drag windows by their title bar;\n"
@@ -93,6 +100,10 @@ std::string HelpText(const std::string& ExePath)
                        "  F12, Print, F9  save the frame as kalmot-YYYY-MM-DD-HHMMSS.png in the pictures\n"
                        "                  folder (xdg-user-dir PICTURES, else ~/Pictures, else the working\n"
                        "                  folder). F8 and F9 are for browsers, which keep F5 and F12\n"
+                       "  Ctrl+S          particle world: save the scene as kalmot-scena-YYYY-MM-DD-HHMMSS\n"
+                       "                  .kalmot-scene in the documents folder (xdg-user-dir DOCUMENTS,\n"
+                       "                  else ~/Documents, else the working folder)\n"
+                       "  Ctrl+O          particle world: list the ten newest scenes there to open one\n"
                        "\n"
                        "Images: the first of these folders holding every sheet is used:\n";
     for (const std::string& Folder : ImageFolderCandidates(ExePath, InstalledImageFolder()))

@@ -11,6 +11,7 @@ struct TCommandLine {
     bool FullScreen = false; // start in full screen
     bool Unpaced = false;    // frames as fast as the machine draws them, for measuring
     int Scale = 0;           // 1..4: the window that many times larger; 0: left to the system
+    std::string SceneFile;   // a scene to open on the particle screen; empty: start on the menu
     std::string Problem;     // with BadUsage: what was wrong, for the user
 };
 

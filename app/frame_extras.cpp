@@ -101,6 +101,8 @@ void TakeAskedScreenshot()
     if (!Name.empty()) PostNotice(Cp1250("Zrzut ekranu: ") + Name);
 }
 
+void PauseSimulation() { Extras.Pause.Paused = true; }
+
 void EndPause()
 {
     Extras.Pause = TPause{};

@@ -58,6 +58,10 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts, bo
 // Keeps a screenshot of the display when the poll asked for one.
 void TakeAskedScreenshot();
 
+// Pauses the running simulation from this frame's command keys on, as F5
+// would: an opened scene starts paused.
+void PauseSimulation();
+
 // The running screen is left: its pause ends, and so does a fraction of a
 // step a slow tempo owed it.
 void EndPause();

@@ -13,7 +13,7 @@ namespace {
 
 void HandleKeyDown(const SDL_keysym& Key, Uint8 EscState)
 {
-    if (NoteCommandKey(Key.sym)) return; // a command for the screen loop, not a key for the widgets
+    if (NoteCommandKey(Key.sym, Key.mod)) return; // a command for the screen loop, not a key for the widgets
     if (Key.sym == SDLK_RETURN) {
         if (Key.mod & (KMOD_LALT | KMOD_RALT)) ToggleFullScreen();
     } else if (Key.sym == SDLK_ESCAPE) {
@@ -42,7 +42,7 @@ public:
         // in the next frame.
         case SDL_MOUSEMOTION: return ButtonPressed;
         case SDL_KEYUP: return NamedKeyPressed;
-        case SDL_KEYDOWN: return NamedKeyPressed || (CommandKeyPressed && IsCommandKey(E.key.keysym.sym));
+        case SDL_KEYDOWN: return NamedKeyPressed || (CommandKeyPressed && IsCommandKey(E.key.keysym.sym, E.key.keysym.mod));
         default: return false;
         }
     }
@@ -52,7 +52,7 @@ public:
         if (E.type == SDL_MOUSEBUTTONDOWN && IsClickButton(E.button.button)) ButtonPressed = true;
         if (E.type == SDL_KEYDOWN && KeyNameFor(E.key.keysym) != nullptr)
             NamedKeyPressed = true;
-        if (E.type == SDL_KEYDOWN && IsCommandKey(E.key.keysym.sym)) CommandKeyPressed = true;
+        if (E.type == SDL_KEYDOWN && IsCommandKey(E.key.keysym.sym, E.key.keysym.mod)) CommandKeyPressed = true;
     }
 
 private:

@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/scene_commands.h"
 #include "app/window_scale.h"
 #include "log/log_path.h"
 
@@ -24,5 +25,6 @@ int main(int Argc, char** Argv)
         const bool Ours = std::getenv("SDL12COMPAT_WINDOW_SCALING") == nullptr;
         RequestWindowScale(Ours ? FitScaleToScreen(Options.Scale, std::cerr) : Options.Scale);
     }
+    if (!Options.SceneFile.empty()) OpenSceneAtStart(Options.SceneFile);
     return RunApplication(Options.FullScreen ? SDL_FULLSCREEN : 0, !Options.Unpaced);
 }

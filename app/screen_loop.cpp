@@ -7,6 +7,7 @@
 #include "app/frame_extras.h"
 #include "app/input.h"
 #include "app/menu.h"
+#include "app/scene_commands.h"
 #include "app/video.h"
 #include "screen/screen.h"
 #include "sim/fire/fire_screen.h"
@@ -26,7 +27,7 @@ void Enter(Uint8 State)
 {
     switch (State) {
     case StateMenu: Running.emplace<TMenuScreen>(CreateMenuScreen()); break;
-    case StateParticles: Running.emplace<TParticleScreen>(CreateParticleScreen()); break;
+    case StateParticles: EnterSceneScreen(Running.emplace<TParticleScreen>(CreateParticleScreen())); break;
     case StateTornado: Running.emplace<TTornadoScreen>(CreateTornadoScreen()); break;
     case StateFire: Running.emplace<TFireScreen>(CreateFireScreen()); break;
     default: Running.emplace<std::monostate>(); break;
@@ -69,12 +70,22 @@ void RunFrame(TMenuScreen& S)
         return 0;
     });
 }
+// The particle screen keeps and opens scenes (scene_commands.h); while a
+// scene window shows, Esc closes it instead of leaving the screen.
 void RunFrame(TParticleScreen& S)
 {
     ShowFrame(
-        StateMenu, true, [&](const SDL_Event& E) { ReactToParticleEvent(S, E); },
-        [&](int Steps) { return RunParticleFrame(S, Steps); }, [&] { return ParticleCounts(S); },
-        [&] { return WorldHeldByFocus(S); });
+        SceneWindowShown() ? StateParticles : StateMenu, true,
+        [&](const SDL_Event& E) {
+            if (!TakeSceneEvent(E)) ReactToParticleEvent(S, E);
+        },
+        [&](int Steps) {
+            BeginSceneFrame(S);
+            const int Taken = RunParticleFrame(S, Steps);
+            EndSceneFrame(S);
+            return Taken;
+        },
+        [&] { return ParticleCounts(S); }, [&] { return WorldHeldByFocus(S); });
 }
 void RunFrame(TTornadoScreen& S)
 {

@@ -5,8 +5,12 @@ TCommandKeys CommandKeys;
 namespace {
 
 // The flag a command key sets, or null for any other key.
-bool* FlagFor(SDLKey Symbol)
+bool* FlagFor(SDLKey Symbol, SDLMod Modifiers)
 {
+    if ((Modifiers & KMOD_CTRL) != 0 && (Modifiers & KMOD_ALT) == 0) {
+        if (Symbol == SDLK_s) return &CommandKeys.SaveScene;
+        if (Symbol == SDLK_o) return &CommandKeys.OpenScene;
+    }
     switch (Symbol) {
     case SDLK_F1: return &CommandKeys.Help;
     case SDLK_F3: return &CommandKeys.Statistics;
@@ -29,11 +33,11 @@ bool* FlagFor(SDLKey Symbol)
 
 } // namespace
 
-bool NoteCommandKey(SDLKey Symbol)
+bool NoteCommandKey(SDLKey Symbol, SDLMod Modifiers)
 {
-    bool* const Flag = FlagFor(Symbol);
+    bool* const Flag = FlagFor(Symbol, Modifiers);
     if (Flag != nullptr) *Flag = true;
     return Flag != nullptr;
 }
 
-bool IsCommandKey(SDLKey Symbol) { return FlagFor(Symbol) != nullptr; }
+bool IsCommandKey(SDLKey Symbol, SDLMod Modifiers) { return FlagFor(Symbol, Modifiers) != nullptr; }

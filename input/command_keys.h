@@ -13,7 +13,11 @@
 //   -, keypad -          Slower       the next slower tempo
 //   F11                  FullScreen   switches window and full screen
 //   F12, Print, F9       Screenshot   saves the frame as shown
+//   Ctrl+S               SaveScene    saves the particle world as a scene
+//   Ctrl+O               OpenScene    asks for a scene to open
 //
+// Ctrl+S and Ctrl+O count only without Alt: AltGr, which some systems
+// report as Ctrl+Alt, types the Polish letters ś and ó on those keys.
 // F8 and F9 are there for the browser, which keeps F5 (reload) and F12
 // (its tools) for itself.
 
@@ -28,14 +32,16 @@ struct TCommandKeys {
     bool Slower = false;
     bool FullScreen = false;
     bool Screenshot = false;
+    bool SaveScene = false;
+    bool OpenScene = false;
 };
 
 // The commands given during this frame's poll; cleared at its start.
 extern TCommandKeys CommandKeys;
 
-// Sets the flag of a command key pressed and returns true; false, and no
+// Sets the flag of a command key pressed (with these modifiers) and returns true; false, and no
 // flag set, for any other key.
-bool NoteCommandKey(SDLKey Symbol);
+bool NoteCommandKey(SDLKey Symbol, SDLMod Modifiers = KMOD_NONE);
 
 // Whether Symbol is a command key.
-bool IsCommandKey(SDLKey Symbol);
+bool IsCommandKey(SDLKey Symbol, SDLMod Modifiers = KMOD_NONE);

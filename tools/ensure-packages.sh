@@ -15,11 +15,11 @@
 # prints the exact install line and fails.
 set -euo pipefail
 
-run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev libpng-dev)
+run_packages=(g++ make cmake pkg-config libsdl1.2-compat-dev libpng-dev nlohmann-json3-dev)
 test_packages=(googletest libgtest-dev xvfb x11-xkb-utils xdotool imagemagick python3 evilwm xfonts-base desktop-file-utils
   xdg-user-dirs dpkg-dev libbenchmark-dev clang libclang-rt-14-dev emscripten nodejs npm chromium)
 bench_packages=(libbenchmark-dev)
-web_packages=(cmake make libsdl1.2-compat-dev emscripten nodejs python3)
+web_packages=(cmake make libsdl1.2-compat-dev nlohmann-json3-dev emscripten nodejs python3)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;

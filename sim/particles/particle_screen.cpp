@@ -10,6 +10,7 @@
 #include "screen/screen.h"
 #include "sim/particles/physics_draw.h"
 #include "sim/particles/readout.h"
+#include "ui/integer_text.h"
 
 namespace {
 
@@ -137,6 +138,47 @@ bool WorldHeldByFocus(const TParticleScreen& S)
 {
     // The control window is the screen's only window.
     return std::any_of(S.Windows.Items.begin(), S.Windows.Items.end(), [](const TWindow& W) { return W.Focused; });
+}
+
+TScene SceneOf(TParticleScreen& S)
+{
+    const TWindow& Controls = ControlWindow(S.Windows);
+    const TRadioGroup& Gesture = Controls.RadioGroups[GestureGroup];
+    const TCheckGroup& Look = Controls.CheckGroups[LookGroup];
+    TScene Scene;
+    Scene.World = S.World;
+    Scene.GravityValue = Controls.SpinEdits.Items[GravityEdit].Value;
+    Scene.WallFrictionValue = Controls.SpinEdits.Items[WallFrictionEdit].Value;
+    Scene.AirFrictionValue = Controls.SpinEdits.Items[AirFrictionEdit].Value;
+    Scene.DrawForces = Look.Items[ForcesBox].Checked;
+    Scene.Thick = Look.Items[ThickBox].Checked;
+    Scene.Gesture = Gesture.Items[ParticleBox].Checked ? TSceneGesture::Particle
+                    : Gesture.Items[WallBox].Checked   ? TSceneGesture::Wall
+                                                       : TSceneGesture::None;
+    return Scene;
+}
+
+void ShowScene(TParticleScreen& S, const TScene& Scene)
+{
+    S.World = Scene.World;
+    S.Placing = false;
+    TWindow& Controls = ControlWindow(S.Windows);
+    Controls.Focused = false;
+    const auto SetSpin = [&](size_t Edit, int Value) {
+        TSpinEdit& Spin = Controls.SpinEdits.Items[Edit];
+        Spin.Value = Value;
+        Spin.Edit.Text = WriteInteger(Value);
+    };
+    SetSpin(GravityEdit, Scene.GravityValue);
+    SetSpin(WallFrictionEdit, Scene.WallFrictionValue);
+    SetSpin(AirFrictionEdit, Scene.AirFrictionValue);
+    TCheckGroup& Look = Controls.CheckGroups[LookGroup];
+    Look.Items[ForcesBox].Checked = Scene.DrawForces;
+    Look.Items[ThickBox].Checked = Scene.Thick;
+    TRadioGroup& Gesture = Controls.RadioGroups[GestureGroup];
+    Gesture.Items[ParticleBox].Checked = Scene.Gesture == TSceneGesture::Particle;
+    Gesture.Items[WallBox].Checked = Scene.Gesture == TSceneGesture::Wall;
+    Gesture.Selected = Gesture.Items[ParticleBox].Checked ? 1 : Gesture.Items[WallBox].Checked ? 2 : 0;
 }
 
 std::string ParticleCounts(const TParticleScreen& S)

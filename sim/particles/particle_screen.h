@@ -8,6 +8,7 @@
 #include <string>
 
 #include "sim/particles/physics.h"
+#include "sim/particles/scene.h"
 #include "ui/window.h"
 
 struct TParticleScreen {
@@ -32,6 +33,15 @@ int RunParticleFrame(TParticleScreen& S, int Steps);
 // The world stands still because the control window has the focus, as the
 // frame just shown left it: the top strip says so.
 bool WorldHeldByFocus(const TParticleScreen& S);
+
+// The scene the screen shows: its world as it stands and the control
+// window's spin edits, check boxes and chosen gesture.
+TScene SceneOf(TParticleScreen& S);
+
+// Puts Scene in the screen's place: its world, and the window's controls set
+// as the scene has them. The window loses the focus, so the world runs (or
+// steps, while paused) at once; a gesture under way is dropped.
+void ShowScene(TParticleScreen& S, const TScene& Scene);
 
 // What the statistics line counts here, Windows-1250: "cząsteczki: 12  ściany: 3".
 std::string ParticleCounts(const TParticleScreen& S);

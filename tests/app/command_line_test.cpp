@@ -32,12 +32,17 @@ TEST(CommandLine, ReadsTheOptions)
     EXPECT_EQ(ParseCommandLine({"--help"}).Action, TCommandLine::ShowHelp);
     EXPECT_EQ(ParseCommandLine({"-h"}).Action, TCommandLine::ShowHelp);
     EXPECT_EQ(ParseCommandLine({"--version", "--help"}).Action, TCommandLine::ShowHelp) << "help wins";
+
+    EXPECT_TRUE(ParseCommandLine({"--fullscreen"}).SceneFile.empty());
+    Options = ParseCommandLine({"--fullscreen", "Moje sceny/lejek.kalmot-scene"});
+    EXPECT_EQ(Options.Action, TCommandLine::Run);
+    EXPECT_EQ(Options.SceneFile, "Moje sceny/lejek.kalmot-scene");
 }
 
 TEST(CommandLine, RefusesUnknownOptionsAndBadScales)
 {
     for (const std::vector<std::string>& Arguments :
-         std::vector<std::vector<std::string>>{{"--bogus"}, {"-f"}, {"file"}, {"--scale"}, {"--scale", "0"},
+         std::vector<std::vector<std::string>>{{"--bogus"}, {"-f"}, {"a.kalmot-scene", "b"}, {"--scale"}, {"--scale", "0"},
                                                {"--scale", "5"}, {"--scale", "2x"}, {"--scale", "-1"},
                                                {"--scale", " 2"}, {"--scale="}, {"--scale=12"}, {"--fullscreen=1"},
                                                {"--unpaced=1"}, {"--help", "--bogus"}}) {

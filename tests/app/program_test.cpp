@@ -215,7 +215,7 @@ TEST(Program, BadCommandLinePrintsTheUsageAndEndsWithCodeTwo)
 {
     TProgramCopy Copy;
     for (const std::vector<std::string>& Arguments :
-         std::vector<std::vector<std::string>>{{"--bogus"}, {"--scale", "5"}, {"--scale"}, {"--fullscreen", "x"}}) {
+         std::vector<std::vector<std::string>>{{"--bogus"}, {"--scale", "5"}, {"--scale"}, {"--fullscreen", "x", "y"}}) {
         SCOPED_TRACE(testing::PrintToString(Arguments));
         const TProcessResult Result = RunProgram(Copy.Exe, Copy.Folder.Path(), false, {Arguments, {}});
         EXPECT_EQ(Result.ExitCode, 2);

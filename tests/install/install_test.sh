@@ -27,6 +27,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 expected_files=(
   bin/kalmot
   share/applications/kalmot.desktop
+  share/mime/packages/kalmot-scene.xml
   share/icons/hicolor/48x48/apps/kalmot.png
   share/icons/hicolor/256x256/apps/kalmot.png
   share/man/man6/kalmot.6
@@ -62,6 +63,17 @@ done
 [ -x "$root/bin/kalmot" ] || fail "bin/kalmot is not executable"
 desktop-file-validate "$root/share/applications/kalmot.desktop" || fail "the .desktop file does not validate"
 grep -qx 'Icon=kalmot' "$root/share/applications/kalmot.desktop" || fail "the menu entry names no kalmot icon"
+grep -qx 'Exec=kalmot %f' "$root/share/applications/kalmot.desktop" || fail "the menu entry passes no file to kalmot"
+grep -qx 'MimeType=application/x-kalmot-scene;' "$root/share/applications/kalmot.desktop" \
+  || fail "the menu entry names no scene type"
+mime="$root/share/mime/packages/kalmot-scene.xml"
+grep -q 'type="application/x-kalmot-scene"' "$mime" && grep -q '<glob pattern="\*.kalmot-scene"/>' "$mime" \
+  || fail "kalmot-scene.xml does not give *.kalmot-scene its type"
+if command -v update-mime-database >/dev/null 2>&1; then
+  cp -r "$root/share/mime" "$work/mime" && update-mime-database "$work/mime" >"$work/mime.out" 2>&1 \
+    || fail "update-mime-database refuses kalmot-scene.xml: $(cat "$work/mime.out")"
+  grep -q 'application/x-kalmot-scene:\*\.kalmot-scene' "$work/mime/globs" || fail "the scene glob is not in the database"
+fi
 
 # A PNG's size is in its header: width at byte 16, height at byte 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'; }

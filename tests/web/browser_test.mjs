@@ -239,6 +239,76 @@ try {
   const Thrown2 = await Grab();
   const Moving = Differing(Thrown1, Thrown2, false, World);
   Check(Before === 0 && Moving > 0, `a dragged particle is thrown and moves (${Before} pixels changed before, ${Moving} after)`);
+
+  // Ctrl+S while paused: a download and the scene in the address; the
+  // address opened in a new page starts on the particle screen, paused, with
+  // the same world. Both are compared once the notices are gone.
+  const Control = async Key => {
+    await Page.keyboard.down('Control');
+    await Page.keyboard.down(Key);
+    await WaitFrames(2);
+    await Page.keyboard.up(Key);
+    await Page.keyboard.up('Control');
+  };
+  await Page.keyboard.down('F8');
+  await WaitFrames(2);
+  await Page.keyboard.up('F8');
+  await WaitFrames(2);
+  await Control('s');
+  await Page.waitForFunction(() => location.hash.startsWith('#scene='), { timeout: 30000 });
+  const Address = await Page.evaluate(() => location.href);
+  await WaitFrames(130);
+  const Saved = await Grab();
+  const Opened = await Browser.newPage();
+  Opened.on('console', M => { if (M.type() === 'error') ConsoleErrors.push(M.text()); });
+  Opened.on('pageerror', E => ConsoleErrors.push(String(E)));
+  await Opened.setViewport({ width: 1000, height: 760 });
+  await Opened.goto(Address, { waitUntil: 'load' });
+  // The pointer is parked once the page listens, then the notices run out.
+  await Opened.waitForFunction(() => window.Module && Module.stats && Module.stats.frames >= 5, { timeout: 60000, polling: 50 });
+  await Opened.mouse.move(...At([Points.park[0] - 5, Points.park[1]]));
+  await Opened.mouse.move(...At(Points.park));
+  const Parked = await Opened.evaluate(() => Module.stats.frames);
+  await Opened.waitForFunction(F => Module.stats.frames >= F + 140, { timeout: 60000, polling: 50 }, Parked);
+  const Shared = Buffer.from(await Opened.evaluate(() => {
+    const Data = Module.canvas.getContext('2d').getImageData(0, 0, 800, 600).data;
+    let Text = '';
+    for (let I = 0; I < Data.length; I += 0x8000) Text += String.fromCharCode.apply(null, Data.subarray(I, I + 0x8000));
+    return btoa(Text);
+  }), 'base64');
+  const SharedDiffers = Differing(Shared, Saved, false);
+  Check(Address.length > 40 && SharedDiffers === 0 && Lit(Shared, World) > 0,
+        `the address Ctrl+S writes (${Address.length} characters) opens the same paused world in a new page (${SharedDiffers} pixels differ)`);
+  // Ctrl+O opens the file picker; the file chosen opens in the world.
+  const OpenedLines = [];
+  Opened.on('console', M => OpenedLines.push(M.text()));
+  const [Chooser] = await Promise.all([
+    Opened.waitForFileChooser({ timeout: 30000 }),
+    (async () => {
+      await Opened.keyboard.down('Control');
+      await Opened.keyboard.down('o');
+      await Opened.keyboard.up('o');
+      await Opened.keyboard.up('Control');
+    })(),
+  ]);
+  await Chooser.accept([path.resolve('tests/fuzz/scene_corpus/small.kalmot-scene')]);
+  await Opened.waitForFunction(F => Module.stats.frames >= F + 10, { timeout: 60000, polling: 50 },
+                               await Opened.evaluate(() => Module.stats.frames));
+  Check(OpenedLines.some(L => L.includes('Scene opened: small.kalmot-scene')),
+        'Ctrl+O opens the file picker and the file chosen opens');
+  // A scene file dropped on the page opens too.
+  await Opened.evaluate(Text => {
+    const Dropped = new DataTransfer();
+    Dropped.items.add(new File([Text], 'dropped.kalmot-scene'));
+    Module.canvas.dispatchEvent(new DragEvent('drop', { dataTransfer: Dropped, bubbles: true, cancelable: true }));
+  }, fs.readFileSync('tests/fuzz/scene_corpus/small.kalmot-scene', 'utf8'));
+  await Opened.waitForFunction(F => Module.stats.frames >= F + 10, { timeout: 60000, polling: 50 },
+                               await Opened.evaluate(() => Module.stats.frames));
+  Check(OpenedLines.some(L => L.includes('Scene opened: dropped.kalmot-scene')), 'a scene file dropped on the page opens');
+  await Opened.close();
+  await Page.keyboard.down('F8');
+  await WaitFrames(2);
+  await Page.keyboard.up('F8');
   await Speed('particles');
   await Esc();
   await BackOnMenu('particle');
