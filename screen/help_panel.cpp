@@ -81,8 +81,8 @@ std::vector<THelpRow> HelpRows(Uint8 State)
     Rows.push_back(Row("F11, Alt+Enter", "okno albo pełny ekran"));
     Rows.push_back(Row("F12, F9, Print", "zrzut ekranu do pliku PNG"));
     if (State == StateParticles) {
-        Rows.push_back(Row("Ctrl+S", "zapisuje scenę w folderze dokumentów"));
-        Rows.push_back(Row("Ctrl+O", "otwiera jedną z zapisanych scen"));
+        Rows.push_back(Row("Ctrl+S", "zapisuje scenę w dokumentach"));
+        Rows.push_back(Row("Ctrl+O", "otwiera zapisaną scenę"));
     }
     Rows.push_back(Row("Esc", Simulation ? "powrót do menu" : "wyjście z programu"));
     Rows.push_back(Row("Mysz", "przyciski w oknach; okno"));
