@@ -6,7 +6,8 @@
 # (flip_counter.cpp). On a busy machine a frame may come late but never
 # early, so a rate below the band is measured again, up to three times, and
 # on a machine with more work than cores the band's floor is 45; a rate
-# above it fails at once.
+# above it fails at once. The share of a core is checked where
+# KALMOT_CPU_CHECK is not off.
 # Usage: pace.sh <kalmot executable> <flip counter library>   (run from the repository root)
 set -uo pipefail
 exe="$1"
@@ -58,7 +59,11 @@ check_screen() {
 
 sleep 1
 check_screen menu
-awk -v C="$last_cpu" 'BEGIN { exit !(C < 0.5) }' || fail "the menu uses $last_cpu of a core"
+# The share of a core is the program's as built for users; a sanitizer
+# build's instrumented code says nothing about it (KALMOT_CPU_CHECK=off).
+if [ "${KALMOT_CPU_CHECK:-on}" = on ]; then
+  awk -v C="$last_cpu" 'BEGIN { exit !(C < 0.5) }' || fail "the menu uses $last_cpu of a core"
+fi
 # The menu's buttons, in the window's pixels; Esc brings the menu back.
 for screen in "particles 150 140" "tornado 150 165" "fire 150 192"; do
   set -- $screen
