@@ -90,8 +90,8 @@ void DrawFrameExtras(Uint8 State, const std::function<std::string()>& Counts, bo
         DrawStatisticsLine(StatisticsText({Extras.FramesPerSecond, Extras.StepsPerSecond, Extras.Tempo.Text(), Busy},
                                           Counts ? Counts() : std::string()));
     }
-    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(),
-                  HeldByFocus ? FocusHoldLabel() : std::string(), TempoLabel(Extras.Tempo), TakeNoticeFrame()});
+    DrawTopStrip({Extras.Pause.Paused ? PauseLabel() : std::string(), HeldByFocus ? FocusHoldLabel() : std::string(),
+                  TempoLabel(Extras.Tempo), TakeNoticeFrame()});
 }
 
 void TakeAskedScreenshot()

@@ -20,3 +20,12 @@ std::FILE* CreateNewFile(const std::filesystem::path& Folder, const std::functio
     Reason = "every name up to " + Name(MostNewFileNumbers) + " is taken";
     return nullptr;
 }
+
+std::string StampedFileName(const std::string& Prefix, const std::tm& Time, int Number, const std::string& Extension)
+{
+    char Stamp[32];
+    std::strftime(Stamp, sizeof Stamp, "%Y-%m-%d-%H%M%S", &Time);
+    std::string Name = Prefix + Stamp;
+    if (Number >= 2) Name += "-" + std::to_string(Number);
+    return Name + Extension;
+}

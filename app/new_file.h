@@ -4,6 +4,7 @@
 // a name taken in the meantime is never written over.
 
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,3 +17,8 @@ inline constexpr int MostNewFileNumbers = 1000;
 // Reason saying why and Path naming the file (or the folder) it concerns.
 std::FILE* CreateNewFile(const std::filesystem::path& Folder, const std::function<std::string(int)>& Name,
                          std::filesystem::path& Path, std::string& Reason);
+
+// Prefix, the local time Time as YYYY-MM-DD-HHMMSS, "-Number" from 2 on,
+// then Extension: the names the program gives what it keeps for the user,
+// one second apart and numbered within a second.
+std::string StampedFileName(const std::string& Prefix, const std::tm& Time, int Number, const std::string& Extension);

@@ -16,11 +16,7 @@ std::filesystem::path DocumentsFolder() { return UserFolder("DOCUMENTS", "Docume
 
 std::string SceneFileName(const std::tm& Time, int Number)
 {
-    char Stamp[32];
-    std::strftime(Stamp, sizeof Stamp, "%Y-%m-%d-%H%M%S", &Time);
-    std::string Name = std::string("kalmot-scena-") + Stamp;
-    if (Number >= 2) Name += "-" + std::to_string(Number);
-    return Name + SceneExtension;
+    return StampedFileName("kalmot-scena-", Time, Number, SceneExtension);
 }
 
 std::filesystem::path SaveSceneFile(const TScene& Scene, const std::filesystem::path& Folder, const std::tm& Time,
@@ -30,7 +26,8 @@ std::filesystem::path SaveSceneFile(const TScene& Scene, const std::filesystem::
     const std::optional<std::string> Text = WriteScene(Scene, Reason);
     if (!Text) return Folder;
     std::filesystem::path Path;
-    std::FILE* const File = CreateNewFile(Folder, [&](int Number) { return SceneFileName(Time, Number); }, Path, Reason);
+    std::FILE* const File = CreateNewFile(
+        Folder, [&](int Number) { return SceneFileName(Time, Number); }, Path, Reason);
     if (File == nullptr) return Path;
     const bool Written = std::fwrite(Text->data(), 1, Text->size(), File) == Text->size();
     const int WriteError = std::ferror(File) ? errno : 0;
@@ -68,7 +65,8 @@ std::vector<std::filesystem::path> NewestSceneFiles(const std::filesystem::path&
         const std::filesystem::path& Path = It->path();
         const std::string Name = Path.filename().string();
         const std::string Extension = SceneExtension;
-        if (Name.size() <= Extension.size() || Name.compare(Name.size() - Extension.size(), Extension.size(), Extension))
+        if (Name.size() <= Extension.size() ||
+            Name.compare(Name.size() - Extension.size(), Extension.size(), Extension))
             continue;
         std::error_code Unknown;
         // symlink_status: a FIFO or device is left out here, without opening it.

@@ -46,8 +46,7 @@ int FrameTicks = 1;
 // world stands still for its window's focus.
 template <typename TWork>
 void ShowFrame(Uint8 EscState, bool Simulation, const TEventReaction& React, TWork Work,
-               const std::function<std::string()>& Counts = nullptr,
-               const std::function<bool()>& HeldByFocus = nullptr)
+               const std::function<std::string()>& Counts = nullptr, const std::function<bool()>& HeldByFocus = nullptr)
 {
     BeginFrame();
     PollEvents(EscState, BehindHelpPanel(RunningState, React));

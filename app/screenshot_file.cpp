@@ -25,11 +25,7 @@ std::filesystem::path PicturesFolder() { return UserFolder("PICTURES", "Pictures
 
 std::string ScreenshotFileName(const std::tm& Time, int Number)
 {
-    char Stamp[32];
-    std::strftime(Stamp, sizeof Stamp, "%Y-%m-%d-%H%M%S", &Time);
-    std::string Name = std::string("kalmot-") + Stamp;
-    if (Number >= 2) Name += "-" + std::to_string(Number);
-    return Name + ".png";
+    return StampedFileName("kalmot-", Time, Number, ".png");
 }
 
 std::filesystem::path SaveScreenshot(const TScreenshot& Shot, const std::filesystem::path& Folder, const std::tm& Time)
@@ -40,8 +36,8 @@ std::filesystem::path SaveScreenshot(const TScreenshot& Shot, const std::filesys
     }
     std::filesystem::path Path;
     std::string Reason;
-    std::FILE* const File =
-        CreateNewFile(Folder, [&](int Number) { return ScreenshotFileName(Time, Number); }, Path, Reason);
+    std::FILE* const File = CreateNewFile(
+        Folder, [&](int Number) { return ScreenshotFileName(Time, Number); }, Path, Reason);
     if (File == nullptr) {
         Fail((Path == Folder ? "Couldn't save the screenshot in " : "Couldn't save the screenshot ") + Path.string() +
              " : " + Reason);
